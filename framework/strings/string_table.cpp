@@ -1,8 +1,14 @@
 #include "framework/strings/string_table.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
-const StringTable* g_programTable = nullptr;
+std::vector<const StringTable*>& ProgramTables() {
+    static std::vector<const StringTable*> tables;
+    return tables;
+}
 
 // The library's own numbered texts.
 const StringTable kLibraryTable = {
@@ -10,8 +16,8 @@ const StringTable kLibraryTable = {
 };
 
 const char* Find(unsigned id) {
-    if (g_programTable != nullptr) {
-        if (auto it = g_programTable->find(id); it != g_programTable->end()) {
+    for (const StringTable* table : ProgramTables()) {
+        if (auto it = table->find(id); it != table->end()) {
             return it->second;
         }
     }
@@ -24,7 +30,10 @@ const char* Find(unsigned id) {
 } // namespace
 
 void RegisterProgramStringTable(const StringTable* table) {
-    g_programTable = table;
+    auto& tables = ProgramTables();
+    if (std::find(tables.begin(), tables.end(), table) == tables.end()) {
+        tables.push_back(table);
+    }
 }
 const StringTable& GetLibraryStringTable() {
     return kLibraryTable;

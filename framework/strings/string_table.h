@@ -5,8 +5,8 @@
 
 #include "framework/export.h"
 
-// The system's numbered texts. The program registers its own table; a lookup tries the
-// program's table first and then the library's, so the program's text wins where both
+// The system's numbered texts. The program registers its own tables (one per subsystem, none
+// defining a number twice); a lookup tries the program's tables first and then the library's, so the program's text wins where both
 // define a number.
 using StringTable = std::map<unsigned, const char*>;
 
