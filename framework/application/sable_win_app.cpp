@@ -94,10 +94,8 @@ bool CSableWinApp::InitInstance() {
 
 int CSableWinApp::ExitInstance() {
     SetAppStatus(APPSTATUS_EXITING);
-    if (m_unloadGlpk != nullptr) {
-        m_unloadGlpk(*this);
-    }
     try {
+        UnloadGLPKLibrary();
         WriteExecutionMessage(FormatString("%s Version %s %s Stopped\n", GetAppName().c_str(),
                                            m_appVersion.c_str(), m_appDate.c_str()));
     } catch (const CFileException&) {

@@ -6,12 +6,13 @@
 #include "framework/application/version_record.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/export.h"
+#include "framework/glpk/glpk_entry_points.h"
 
 class CSableDocument;
 
 // The application: its status, version record, execution log, output log and error display.
 // There is one application object at a time; it registers itself on construction.
-class SABLEKIT_API CSableWinApp {
+class SABLEKIT_API CSableWinApp : public CGlpkEntryPoints {
 public:
     explicit CSableWinApp(SVersionRecord record);
     virtual ~CSableWinApp();
@@ -75,13 +76,19 @@ public:
     CSableDocument* GetDocument() const { return m_document; }
     void SetDocument(CSableDocument* document) { m_document = document; }
 
-    // GLPK library handle and name (set by the binding).
-    void* GetGlpkLibrary() const { return m_glpkLibrary; }
-    void SetGlpkLibrary(void* handle) { m_glpkLibrary = handle; }
-    const std::string& GetGlpkLibraryName() const { return m_glpkLibraryName; }
-    void SetGlpkLibraryName(const std::string& name) { m_glpkLibraryName = name; }
-    // Called by ExitInstance; the binding installs what unloads it.
-    void (*m_unloadGlpk)(CSableWinApp&) = nullptr;
+    // GLPK binding: the library is loaded by name on first use and kept until exit.
+    int LoadGPLKFunctionPointers();
+    void* GetGLPKLibraryHandle() const { return m_hGLPKLibrary; }
+    const std::string& GetGLPKLibraryName() const { return m_strGLPKLibraryName; }
+    // Checked wrappers: a missing library or a failed call shows its message and raises a user exception.
+    const char* glp_version();
+    glp_prob* glp_create_prob();
+    void glp_delete_prob(glp_prob* problem);
+    // The file name under which GLPK is loaded: $TRAMLET_GLPK_LIBRARY, else "libglpk.so.40".
+    static std::string GetGLPKLibraryFileName();
+
+    void* m_hGLPKLibrary = nullptr;
+    std::string m_strGLPKLibraryName;
 
 private:
     SVersionRecord m_record;
@@ -91,8 +98,7 @@ private:
     std::string m_errorLogFileName;
     std::string m_outputLogFileName;
     CSableDocument* m_document = nullptr;
-    void* m_glpkLibrary = nullptr;
-    std::string m_glpkLibraryName;
+    void UnloadGLPKLibrary();
 };
 
 // The time stamp of log lines and error messages: "%d/%b/%Y %H:%M:%S" in local time.

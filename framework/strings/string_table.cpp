@@ -13,6 +13,14 @@ std::vector<const StringTable*>& ProgramTables() {
 // The library's own numbered texts.
 const StringTable kLibraryTable = {
     {37040, "GLPK function called with a null problem pointer"},
+    {37041, "GLPK library returned an invalid version string"},
+    {37042, "GLPK library could not create a problem"},
+    {37043, "GLPK library has not been loaded"},
+    {37044, "Unloaded GLPK MIP solver DLL %s\n"},
+    {37045, "GLPK MIP solver DLL %s could not be unloaded"},
+    {37046, "Unable to load GLPK MIP solver DLL %s\nAll GLPK MIP solver functions are unavailable"},
+    {37047, "Loaded GLPK MIP solver DLL %s\n"},
+    {37048, "Unable to find function %s in GLPK MIP solver DLL %s\nAll GLPK MIP solver functions are unavailable"},
 };
 
 const char* Find(unsigned id) {
