@@ -1,4 +1,7 @@
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 #include "framework/application/sable_document.h"
 #include "framework/application/sable_win_app.h"
@@ -8,6 +11,20 @@
 #include "framework/strings/format.h"
 
 namespace {
+
+// Reads a leading whole number as "%d" does, but refuses one that does not fit an int
+// instead of letting it wrap into some other value.
+bool ReadWholeNumber(const std::string& text, int& value) {
+    const char* start = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    long long number = std::strtoll(start, &end, 10);
+    if (end == start || errno == ERANGE || number < INT_MIN || number > INT_MAX) {
+        return false;
+    }
+    value = static_cast<int>(number);
+    return true;
+}
 
 void MarkDocumentModified() {
     CSableWinApp* app = CSableWinApp::GetApp();
@@ -69,7 +86,7 @@ bool CLongParameter::SetRange(int lower, int upper, int defaultValue) {
 
 bool CLongParameter::Decode(const std::string& text) {
     int value = 0;
-    if (std::sscanf(text.c_str(), "%d", &value) != 1 || value < m_lower || value > m_upper) {
+    if (!ReadWholeNumber(text, value) || value < m_lower || value > m_upper) {
         ReportOutOfRange(text);
         return false;
     }
@@ -129,7 +146,8 @@ bool CReportLevel::Edit() {
 
 bool CDoubleParameter::Initialize(double value, double lower, double upper, double defaultValue,
                                   const std::string& caption, unsigned helpContextID) {
-    if (lower > upper || defaultValue < lower || defaultValue > upper || caption.empty()) {
+    // Written negated so that a NaN bound or default is refused too.
+    if (!(lower <= defaultValue && defaultValue <= upper) || caption.empty()) {
         return false;
     }
     m_lower = lower;
