@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/containers/numeric_matrix.h"
+#include "framework/export.h"
+
+// A dense matrix of doubles (distances, savings, assignment costs).
+class SABLEKIT_API CDoubleMatrix : public CNumericMatrix<double> {
+public:
+    using CNumericMatrix<double>::CNumericMatrix;
+
+    // Computes the inverse into inverse, which must have this square matrix's dimensions
+    // (otherwise refused with a message), by an LU decomposition with partial pivoting and
+    // back substitution. A singular matrix gives "LU Decomposition on a singular matrix".
+    // On any refusal inverse is left as it was and the result is false. inverse may be this
+    // matrix itself.
+    bool Invert(CDoubleMatrix& inverse) const;
+    // The determinant of a square matrix (0 for a singular one, 1 for the empty one). A matrix
+    // that is not square is refused with a message and std::invalid_argument.
+    double Determinant() const;
+};
