@@ -49,6 +49,7 @@ void CSableDocument::Clear() {
     m_stopTime = 0.0;
     m_abortNesting = 0;
     m_distanceFileName.clear();
+    ClearMapProjectionAndMap();
     m_maxIterations.Clear();
     m_labelSize.Clear();
     m_gridSize.Clear();
@@ -79,6 +80,7 @@ void CSableDocument::Reset() {
     m_stopTime = 0.0;
     m_abortNesting = 0;
     m_distanceFileName.clear();
+    ClearMapProjectionAndMap();
     m_maxIterations.Reset();
     m_labelSize.Reset();
     m_gridSize.Reset();
@@ -264,4 +266,67 @@ void CSableDocument::PauseAlgorithm() {
 
 void CSableDocument::AbortAlgorithm() {
     RaiseAborted();
+}
+
+// ---- Map projection and background map ----
+
+void CSableDocument::ClearMapProjectionAndMap() {
+    m_mapProjectionType = MP_ORTHOGONAL;
+    m_orthogonalProjection.Reset();
+    m_mercatorProjection.Reset();
+    m_albersProjection.Reset();
+    m_geoMap.Clear();
+    m_mapFileName.clear();
+}
+
+void CSableDocument::SetMapProjectionType(MP_TYPE type) {
+    if (type >= 0 && type < MP_COUNT) {
+        m_mapProjectionType = type;
+    }
+}
+
+CMapProjection& CSableDocument::GetMapProjection(MP_TYPE type) {
+    switch (type) {
+    case MP_MERCATOR:
+        return m_mercatorProjection;
+    case MP_ALBERS:
+        return m_albersProjection;
+    default:
+        return m_orthogonalProjection;
+    }
+}
+
+CMapProjection& CSableDocument::GetMapProjection() {
+    return GetMapProjection(m_mapProjectionType);
+}
+
+const CMapProjection& CSableDocument::GetMapProjection() const {
+    switch (m_mapProjectionType) {
+    case MP_MERCATOR:
+        return m_mercatorProjection;
+    case MP_ALBERS:
+        return m_albersProjection;
+    default:
+        return m_orthogonalProjection;
+    }
+}
+
+void CSableDocument::InitializeMapProjection() {
+    GetMapProjection().Initialize(m_worldLimits, m_worldRadius, m_viewLimits);
+}
+
+void CSableDocument::WorldToView(const CLonLatPoint* world, CIntPoint* view, int count) const {
+    GetMapProjection().WorldToView(world, view, count);
+}
+
+void CSableDocument::ViewToWorld(const CIntPoint* view, CLonLatPoint* world, int count) const {
+    GetMapProjection().ViewToWorld(view, world, count);
+}
+
+CIntPoint CSableDocument::WorldToView(const CLonLatPoint& world) const {
+    return GetMapProjection().WorldToView(world);
+}
+
+CLonLatPoint CSableDocument::ViewToWorld(const CIntPoint& view) const {
+    return GetMapProjection().ViewToWorld(view);
 }

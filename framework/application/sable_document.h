@@ -4,7 +4,9 @@
 
 #include "framework/application/distance_norm.h"
 #include "framework/export.h"
+#include "framework/geography/geo_map.h"
 #include "framework/geography/lon_lat.h"
+#include "framework/geography/map_projection.h"
 #include "framework/parameters/double_parameter.h"
 #include "framework/parameters/long_parameter.h"
 
@@ -108,6 +110,33 @@ public:
     const std::string& GetDistanceFileName() const { return m_distanceFileName; }
     void SetDistanceFileName(const std::string& name) { m_distanceFileName = name; }
 
+    // ---- Map projection and background map ----
+    // One projection object of each kind; the projection type names the current one
+    // (Orthogonal on a new project).
+    MP_TYPE GetMapProjectionType() const { return m_mapProjectionType; }
+    // A type outside the range is ignored.
+    void SetMapProjectionType(MP_TYPE type);
+    bool IsGeographicProjection() const { return m_mapProjectionType != MP_ORTHOGONAL; }
+    CMapProjection& GetMapProjection();
+    const CMapProjection& GetMapProjection() const;
+    CMapProjection& GetMapProjection(MP_TYPE type);
+    COrthogonalProjection& GetOrthogonalProjection() { return m_orthogonalProjection; }
+    CMercatorProjection& GetMercatorProjection() { return m_mercatorProjection; }
+    CAlbersProjection& GetAlbersProjection() { return m_albersProjection; }
+    // Sets the current projection up for the world limits and the world radius and takes its
+    // view limits (refusals as CMapProjection::Initialize; the view limits then stay).
+    void InitializeMapProjection();
+    // Forward to the current projection.
+    void WorldToView(const CLonLatPoint* world, CIntPoint* view, int count) const;
+    void ViewToWorld(const CIntPoint* view, CLonLatPoint* world, int count) const;
+    CIntPoint WorldToView(const CLonLatPoint& world) const;
+    CLonLatPoint ViewToWorld(const CIntPoint& view) const;
+    CGeoMap& GetGeoMap() { return m_geoMap; }
+    const CGeoMap& GetGeoMap() const { return m_geoMap; }
+    const std::string& GetMapFileName() const { return m_mapFileName; }
+    void SetMapFileName(const std::string& name) { m_mapFileName = name; }
+    // ---- end of map projection and background map ----
+
     // Algorithm control.
     void SetIsAlgorithmRunning(bool running);
     bool IsAlgorithmRunning() const { return TestStatus(DS_ALGORITHM_RUNNING); }
@@ -151,6 +180,16 @@ private:
     CLonLatRect m_worldLimits;
     CIntRect m_viewLimits;
     std::string m_distanceFileName;
+
+    // ---- Map projection and background map ----
+    void ClearMapProjectionAndMap();
+    MP_TYPE m_mapProjectionType = MP_ORTHOGONAL;
+    COrthogonalProjection m_orthogonalProjection;
+    CMercatorProjection m_mercatorProjection;
+    CAlbersProjection m_albersProjection;
+    CGeoMap m_geoMap;
+    std::string m_mapFileName;
+    // ---- end of map projection and background map ----
 
     double m_stopTime = 0.0;
     int m_abortNesting = 0;
