@@ -1,0 +1,85 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "framework/geography/lon_lat.h"
+#include "model/distances/route_preferences.h"
+
+// The road network behind the "Transportation_Network" norm and the address lookup of the
+// facility dialog. Any component that returns a road distance for two positions (and can find an
+// address) serves; the program installs at most one at start and probes it once.
+
+// A position in fractional degrees.
+struct SGeoPosition {
+    double latitude = 0.0;
+    double longitude = 0.0;
+};
+
+// The five texts of an address.
+struct SPostalAddress {
+    std::string street;
+    std::string city;
+    std::string region; // state or region
+    std::string postalCode;
+    std::string country;
+};
+
+// What a provider throws when it cannot start or cannot calculate a route; the text is shown.
+class CRoadNetworkError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class CRoadNetworkProvider {
+public:
+    virtual ~CRoadNetworkProvider();
+
+    // Opens a session (loads the network); throws CRoadNetworkError when it cannot.
+    virtual void Start() = 0;
+    // Ends the session. Called once for every successful Start.
+    virtual void Quit() noexcept = 0;
+    // The road distance from one position to the other; throws CRoadNetworkError when there is none.
+    virtual double GetRoadDistance(const SGeoPosition& from, const SGeoPosition& to,
+                                   const CMapPointRoutePreferences& preferences) = 0;
+    // The position of an address, or nothing when no usable result is found.
+    virtual std::optional<SGeoPosition> FindAddress(const SPostalAddress& address) = 0;
+};
+
+// Installs the provider (not owned; null removes it) and probes it once by starting and quitting
+// it. Returns whether the road network is available afterwards.
+bool SetRoadNetworkProvider(CRoadNetworkProvider* provider);
+CRoadNetworkProvider* GetRoadNetworkProvider();
+// The outcome of the probe: the "Transportation_Network" norm and the address lookup are offered
+// only when it is true.
+bool IsMapPointAvailable();
+
+// The message shown when a road distance is needed and no road network is available.
+extern const char* const kRoadNetworkNotAvailableMessage;
+
+// A started session with the installed provider, quit again when the object ends. Every failure
+// is shown through DisplayErrorMessage and raises a user exception.
+class CRoadNetworkSession {
+public:
+    CRoadNetworkSession();
+    ~CRoadNetworkSession();
+    CRoadNetworkSession(const CRoadNetworkSession&) = delete;
+    CRoadNetworkSession& operator=(const CRoadNetworkSession&) = delete;
+
+    // A road distance; an error of the provider, or a negative or non-finite result, is refused.
+    double GetRoadDistance(const SGeoPosition& from, const SGeoPosition& to,
+                           const CMapPointRoutePreferences& preferences);
+    std::optional<SGeoPosition> FindAddress(const SPostalAddress& address);
+
+private:
+    CRoadNetworkProvider* m_provider = nullptr;
+};
+
+// Whether the facility dialog offers the address lookup.
+bool IsAddressLookupOffered(bool geographicProjection);
+
+// The find command of the facility dialog: checks the city and the state or region, asks the road
+// network for the address and gives its position packed as degrees, minutes and seconds. Returns
+// false after its message when there is no result (packedLocation is then unchanged).
+bool LookupAddress(const SPostalAddress& address, CLonLatPoint& packedLocation);

@@ -1,0 +1,581 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "framework/exceptions/user_exception.h"
+#include "framework/strings/format.h"
+#include "tests/model/project_fixture.h"
+
+namespace {
+
+std::vector<std::string> Labels(const CTramletDoc& doc) {
+    std::vector<std::string> labels;
+    for (int i = 0; i < doc.GetTotalNumberOfFacilities(); ++i) {
+        labels.push_back(doc.GetFacility(i)->GetLabel());
+    }
+    return labels;
+}
+
+using DocumentTest = ProjectFixture;
+
+TEST_F(DocumentTest, NewProjectAndClearValues) {
+    EXPECT_EQ(doc->GetNumberOfVehicles(), 10);
+    EXPECT_EQ(doc->GetVehicleCapacity(), 100);
+    EXPECT_EQ(doc->VehicleCapacityParameter().GetUpperBound(), 32767);
+    EXPECT_EQ(doc->NumberOfVehiclesParameter().GetCaption(), "Number of Vehicles");
+    EXPECT_EQ(doc->GetInfeasibilityPenalty(), 1000.0);
+    EXPECT_EQ(doc->InfeasibilityPenaltyParameter().GetUpperBound(), 1000000.0);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dDistance, 9999999999.99);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dBestCost, 9999999999.99);
+    EXPECT_EQ(doc->GetSeed(), 12345);
+    EXPECT_EQ(doc->GetTypeName(FT_ROUTE), "Route");
+    EXPECT_EQ(doc->GetTypeCode(FT_SUPPLIER), "sup");
+    AddDepot("d1", 1, 1);
+    doc->SetChainLength(4);
+    doc->Clear();
+    EXPECT_EQ(doc->GetTotalNumberOfFacilities(), 0);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_DEPOT), 0);
+    EXPECT_EQ(doc->GetVehicleCapacity(), 0);
+    EXPECT_EQ(doc->GetChainLength(), 1);
+    EXPECT_EQ(doc->GetCrossoverPenaltyFactor(), 0.25);
+    EXPECT_EQ(doc->GetSelectedType(), -1);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dDistance, 0.0);
+    EXPECT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 0);
+}
+
+TEST_F(DocumentTest, FacilitiesAreNumberedCustomersSuppliersDepots) {
+    AddDepot("d1", 0, 0);
+    AddSupplier("s1", 0, 40, 5);
+    AddCustomer("c1", 30, 0, 5);
+    CFacility* unlabelled = AddCustomer("", 60, 0, 5);
+    EXPECT_EQ(Labels(*doc), (std::vector<std::string>{"c1", "2", "s1", "d1"}));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(doc->GetFacility(i)->GetIndex(), i);
+    }
+    EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "2"), unlabelled);
+    EXPECT_EQ(doc->GetFacility(4), nullptr);
+    EXPECT_EQ(doc->GetFacility(-1), nullptr);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 2);
+    EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 10);
+    // The matrix follows the numbering: d(c1, s1) = 50, d(c1, d1) = 30.
+    ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 4);
+    EXPECT_DOUBLE_EQ(doc->GetDistance(0, 2), 50.0);
+    EXPECT_DOUBLE_EQ(doc->GetDistance(3, 0), 30.0);
+}
+
+TEST_F(DocumentTest, DeletingRenumbersAndShrinksTheMatrixKeepingTheOtherEntries) {
+    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+    CFacility* c2 = AddCustomer("c2", 60, 0, 7);
+    CFacility* s1 = AddSupplier("s1", 0, 40, 5);
+    CFacility* d1 = AddDepot("d1", 0, 0);
+    doc->SetDistance(s1->GetIndex(), d1->GetIndex(), 123.0); // an edited entry survives
+    doc->DeleteFacility(c2);
+    EXPECT_EQ(Labels(*doc), (std::vector<std::string>{"c1", "s1", "d1"}));
+    EXPECT_EQ(s1->GetIndex(), 1);
+    EXPECT_EQ(d1->GetIndex(), 2);
+    ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 3);
+    EXPECT_DOUBLE_EQ(doc->GetDistance(1, 2), 123.0);
+    EXPECT_DOUBLE_EQ(doc->GetDistance(0, 1), 50.0);
+    EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 5);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 1);
+    EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "c2"), nullptr);
+    EXPECT_TRUE(doc->IsModified());
+    (void)c1;
+}
+
+TEST_F(DocumentTest, DeletingARoutedCustomerTakesItOffItsRoute) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+    CFacility* c2 = AddCustomer("c2", 60, 0, 7);
+    CRoute* route = AddRoute({d, c1, c2, d});
+    EXPECT_EQ(doc->GetRoutedCount(), 2);
+    doc->DeleteFacility(c1);
+    EXPECT_EQ(route->GetSize(), 3);
+    EXPECT_EQ(route->GetQuantity(FT_CUSTOMER), 7);
+    EXPECT_EQ(doc->GetRoutedCount(), 1);
+}
+
+TEST_F(DocumentTest, DeletingTheDepotDeletesAllRoutes) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+    AddRoute({d, c1, d});
+    doc->DeleteFacility(d);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_EQ(c1->GetRoute(), nullptr);
+    EXPECT_EQ(doc->GetRoutedCount(), 0);
+    EXPECT_EQ(doc->GetNumberOfDepots(), 0);
+}
+
+TEST_F(DocumentTest, RoutesGetColoursLabelsAndKeepTheirPositions) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    std::vector<CRoute*> routes;
+    for (int k = 0; k < 9; ++k) {
+        routes.push_back(AddRoute({d, AddCustomer("c" + std::to_string(k), k, 1, 1), d}));
+    }
+    EXPECT_EQ(routes[0]->GetColor().GetColorIndex(), 8);
+    EXPECT_EQ(routes[6]->GetColor().GetColorIndex(), 14);
+    EXPECT_EQ(routes[7]->GetColor().GetColorIndex(), 8);
+    EXPECT_EQ(routes[8]->GetLabel(), "9");
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 9);
+    EXPECT_EQ(doc->GetCurrentSolution().m_lNumberOfRoutes, 9);
+    // A route that already has its own colour keeps it.
+    auto coloured = std::make_unique<CRoute>(doc.get());
+    CPRGB teal;
+    teal.SetColorIndex(COLOR_TEAL);
+    coloured->SetColor(teal);
+    EXPECT_EQ(doc->AddRoute(std::move(coloured), false), 9);
+    EXPECT_EQ(doc->GetRoute(9)->GetColor().GetColorIndex(), COLOR_TEAL);
+    EXPECT_THROW(doc->AddRoute(nullptr, false), CUserException);
+
+    CFacility* c2 =
+        routes[2]->GetFacilities().front() == d ? *std::next(routes[2]->GetFacilities().begin()) : nullptr;
+    doc->DeleteRoute(routes[2]);
+    EXPECT_EQ(c2->GetRoute(), nullptr);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 9);
+    EXPECT_EQ(routes[3]->GetIndex(), 2);
+    EXPECT_EQ(routes[3]->GetLabel(), "3");
+    EXPECT_EQ(doc->FindRouteByLabel("3"), routes[3]);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 9);
+
+    std::unique_ptr<CRoute> last = doc->RemoveLastRoute(false);
+    EXPECT_EQ(last->GetColor().GetColorIndex(), COLOR_TEAL);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 8);
+}
+
+TEST_F(DocumentTest, DeleteAllRoutesClearsTheRecordedSolution) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+    AddRoute({d, c1, d});
+    RecordCurrentSolution();
+    ui.answers.push_back(EMessageAnswer::no);
+    doc->OnDeleteAllRoutes();
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
+    EXPECT_EQ(
+        TakeMessages(),
+        std::vector<std::string>{"This command will delete all current routes.\r\nDo you wish to continue?"});
+    doc->OnDeleteAllRoutes();
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_EQ(c1->GetRoute(), nullptr);
+    EXPECT_EQ(doc->GetRoutedCount(), 0);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dDistance, 0.0);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dCost, 0.0);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 0);
+    EXPECT_TRUE(doc->GetRouteLabelTable().empty());
+}
+
+TEST_F(DocumentTest, SnapshotsBringBackRoutesAndRouteFields) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+    CFacility* c2 = AddCustomer("c2", 60, 0, 5);
+    CFacility* s1 = AddSupplier("s1", 0, 40, 5);
+    AddRoute({d, c1, s1, d});
+    CRouteSnapshot snapshot;
+    doc->SaveRouteSnapshot(snapshot);
+    EXPECT_EQ(snapshot.m_customerRoutes, (std::vector<int>{0, -1}));
+    EXPECT_EQ(snapshot.m_supplierRoutes, (std::vector<int>{0}));
+
+    doc->DeleteAllRoutes();
+    AddRoute({d, c2, d});
+    AddRoute({d, c1, d});
+    doc->RestoreRouteSnapshot(snapshot);
+    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
+    CRoute* restored = doc->GetRoute(0);
+    EXPECT_NE(restored, snapshot.m_routes[0].get());
+    EXPECT_EQ(restored->GetSize(), 4);
+    EXPECT_EQ(c1->GetRoute(), restored);
+    EXPECT_EQ(s1->GetRoute(), restored);
+    EXPECT_EQ(c2->GetRoute(), nullptr);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 1);
+    EXPECT_EQ(doc->GetRoutedCount(), 2);
+}
+
+class CapacityEditTest : public ProjectFixture {
+protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        d = AddDepot("d1", 0, 0);
+        heavy = AddCustomer("c1", 10, 0, 90);
+        CFacility* c2 = AddCustomer("c2", 20, 0, 40);
+        CFacility* c3 = AddCustomer("c3", 30, 0, 45);
+        CFacility* c4 = AddCustomer("c4", 40, 0, 10);
+        AddRoute({d, heavy, d});
+        AddRoute({d, c2, c3, d}); // demand 85
+        keep = AddRoute({d, c4, d});
+        ui.ClearRecords();
+    }
+    CFacility *d, *heavy;
+    CRoute* keep;
+};
+
+TEST_F(CapacityEditTest, LoweringTheCapacityDeletesRoutesAndUnroutesWithEachMessageOnce) {
+    ui.longEdits.push_back(60);
+    doc->OnEditVehicleCapacity();
+    EXPECT_EQ(doc->GetVehicleCapacity(), 60);
+    EXPECT_GT(ui.redraws, 0);
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{
+                                  "New vehicle capacity 60 is smaller than current quantities on one or more "
+                                  "routes.  These routes will be deleted.",
+                                  "New vehicle capacity 60 is smaller than the quantity of one or more "
+                                  "facilties, which can not be included on a route"}));
+    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
+    EXPECT_EQ(doc->GetRoute(0), keep);
+    EXPECT_EQ(doc->GetRoutedCount(), 1);
+    EXPECT_EQ(heavy->GetRoute(), nullptr);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(CapacityEditTest, RaisingOrKeepingTheCapacityChangesNothingElse) {
+    EXPECT_TRUE(doc->SetVehicleCapacity(200));
+    EXPECT_TRUE(doc->SetVehicleCapacity(200));
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 3);
+    EXPECT_FALSE(doc->SetVehicleCapacity(0));
+    EXPECT_EQ(doc->GetVehicleCapacity(), 200);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 3);
+}
+
+class PenaltyTest : public ProjectFixture {
+protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        d = AddDepot("d1", 0, 0);
+    }
+    CFacility* d;
+};
+
+TEST_F(PenaltyTest, RoutesBeyondTheFleetCostTheirCapacity) {
+    doc->SetNumberOfVehicles(5);
+    for (int k = 1; k <= 6; ++k) {
+        AddRoute({d, AddCustomer("c" + std::to_string(k), 10 * k, 0, 50), d});
+    }
+    EXPECT_DOUBLE_EQ(doc->GetPenalty(), 100000.0);
+    RecordCurrentSolution();
+    doc->CheckSolution(true);
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Number of routes 6 exceeds number of vehicles 5"});
+}
+
+TEST_F(PenaltyTest, OverloadAndUnroutedQuantities) {
+    CFacility* c1 = AddCustomer("c1", 10, 0, 60);
+    CFacility* c2 = AddCustomer("c2", 20, 0, 60);
+    CFacility* s1 = AddSupplier("s1", 0, 10, 90);
+    AddCustomer("c3", 30, 0, 7);
+    CRoute* route = AddRoute({d, c1, c2, s1, d});
+    // Demand 120 over 100; supply 90 fits; c3 (7) unrouted; the depot adds nothing.
+    EXPECT_DOUBLE_EQ(doc->GetPenalty(), 20 * 1000.0 + 7 * 1000.0);
+    double distance = 0.0, penalty = 0.0, cost = 0.0;
+    doc->GetDistancePenaltyCost(distance, penalty, cost);
+    EXPECT_DOUBLE_EQ(distance, route->GetDistance());
+    EXPECT_DOUBLE_EQ(cost, distance + 27000.0);
+    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(true), cost);
+
+    // With a route array of its own, facilities not listed there count as unrouted.
+    CRoute other(doc.get());
+    ProjectFixture::FillRoute(other, {d, c1, d});
+    CTramletDoc::RouteArray routes{&other};
+    EXPECT_DOUBLE_EQ(doc->GetPenalty(&routes), (60 + 90 + 7) * 1000.0);
+    other.Clear();
+}
+
+TEST_F(PenaltyTest, NoPenaltyPerUnitMeansCostIsDistance) {
+    doc->SetInfeasibilityPenalty(0.0);
+    doc->SetNumberOfVehicles(1);
+    AddCustomer("c1", 10, 0, 7);
+    CFacility* c2 = AddCustomer("c2", 0, 10, 7);
+    AddRoute({d, c2, d});
+    AddRoute({d, d});
+    EXPECT_EQ(doc->GetPenalty(), 0.0);
+    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(true), doc->GetTotalDistance(false));
+    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(false), 20.0);
+}
+
+class CheckSolutionTest : public ProjectFixture {
+protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        d = AddDepot("d1", 0, 0);
+        c1 = AddCustomer("c1", 30, 0, 50);
+        c2 = AddCustomer("c2", 60, 0, 40);
+        s1 = AddSupplier("s1", 0, 40, 20);
+        ui.ClearRecords();
+    }
+    // Runs the check and gives the messages; true in ended when it raised the user exception.
+    std::vector<std::string> Check(bool checkCost, bool& ended) {
+        ended = false;
+        try {
+            doc->CheckSolution(checkCost);
+        } catch (const CUserException&) {
+            ended = true;
+        }
+        return TakeMessages();
+    }
+    CFacility *d, *c1, *c2, *s1;
+};
+
+TEST_F(CheckSolutionTest, AConsistentSolutionStoresDistanceAndCost) {
+    AddRoute({d, c1, s1, d});
+    AddRoute({d, c2, d});
+    RecordCurrentSolution();
+    doc->GetCurrentSolution().m_dDistance *= 1.0005; // within the tolerance 0.001
+    bool ended = true;
+    EXPECT_TRUE(Check(true, ended).empty());
+    EXPECT_FALSE(ended);
+    EXPECT_DOUBLE_EQ(doc->GetCurrentSolution().m_dDistance, 30 + 50 + 40 + 120.0);
+    EXPECT_DOUBLE_EQ(doc->GetCurrentSolution().m_dCost, 240.0);
+}
+
+TEST_F(CheckSolutionTest, TheDepotTwiceIsAnInvalidSequenceAtTheSecondDepot) {
+    AddRoute({d, c1, c2, s1, d});
+    AddRoute({d, d});
+    RecordCurrentSolution();
+    bool ended = false;
+    // With capacity 80 route 1 carries too much: capacity is checked before sequences.
+    doc->VehicleCapacityParameter().SetRawValue(80);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Total Customer quantity 90 exceeds vehicle capacity 80 on route 1"});
+    EXPECT_TRUE(ended);
+    doc->VehicleCapacityParameter().SetRawValue(100);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Invalid facility sequence caused by Depot d1 on route 2"});
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(CheckSolutionTest, SequenceRules) {
+    CRoute* route = AddRoute({d, s1, c1, d});
+    bool ended = false;
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Invalid facility sequence caused by Customer c1 on route 1"});
+    route->Clear();
+    ProjectFixture::FillRoute(*route, {c1, d});
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Invalid facility sequence caused by Customer c1 on route 1"});
+    route->Clear();
+    ProjectFixture::FillRoute(*route, {d, c1, d, c2});
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Invalid facility sequence caused by Customer c2 on route 1"});
+    route->Clear();
+    ProjectFixture::FillRoute(*route, {d, c1});
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Invalid facility sequence caused by Customer c1 on route 1"});
+    route->Clear();
+}
+
+TEST_F(CheckSolutionTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCheck) {
+    doc->SetNumberOfVehicles(1);
+    AddRoute({d, c1, d});
+    CRoute* second = AddRoute({d, c2, d});
+    c2->SetRoute(nullptr);
+    bool ended = false;
+    EXPECT_EQ(Check(false, ended),
+              (std::vector<std::string>{"Number of routes 2 exceeds number of vehicles 1",
+                                        "Routed Customer facility c2 contains no route "
+                                        "information"}));
+    EXPECT_TRUE(ended);
+    c2->SetRoute(second);
+}
+
+TEST_F(CheckSolutionTest, RouteFieldsAndVisits) {
+    CRoute* first = AddRoute({d, c1, d});
+    CRoute* second = AddRoute({d, c2, d});
+    bool ended = false;
+    c1->SetRoute(second);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Assignment to route 2 for Customer facility c1 conflicts "
+                                       "with information in route 1"});
+    c1->SetRoute(first);
+    s1->SetRoute(first);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Unrouted Supplier facility s1 included in route 1"});
+    s1->SetRoute(nullptr);
+    second->InsertAfterFacility(c1, d, false);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{
+                  "Assignment to route 1 for Customer facility c1 conflicts with information in "
+                  "route 2"});
+    second->RemoveFacility(c1, false);
+}
+
+TEST_F(CheckSolutionTest, CountsTotalsAndRecordedValues) {
+    AddRoute({d, c1, s1, d});
+    RecordCurrentSolution();
+    bool ended = false;
+    doc->SetTotalQuantity(FT_SUPPLIER, 21);
+    EXPECT_EQ(
+        Check(false, ended),
+        std::vector<std::string>{"Total computed Supplier quantity 20 different from recorded quantity 21"});
+    doc->SetTotalQuantity(FT_SUPPLIER, 20);
+    doc->AdjustRoutedCount(1);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Invalid total number of routed facilities 2 different "
+                                       "from recorded number 3"});
+    doc->AdjustRoutedCount(-1);
+    doc->GetCurrentSolution().m_dDistance = 100.0;
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Computed total route distance 120.000000 different from "
+                                       "recorded distance 100.000000"});
+    EXPECT_EQ(doc->GetCurrentSolution().m_dDistance, 100.0);
+    doc->GetCurrentSolution().m_dDistance = 120.0;
+    // c2 (40) is unrouted: the cost is 120 + 40000.
+    doc->GetCurrentSolution().m_dCost = 120.0;
+    EXPECT_TRUE(Check(false, ended).empty());
+    EXPECT_EQ(doc->GetCurrentSolution().m_dCost, 120.0);
+    doc->GetCurrentSolution().m_dCost = 500.0;
+    EXPECT_EQ(Check(true, ended),
+              std::vector<std::string>{"Computed total route cost 40120.000000 different from "
+                                       "recorded cost 500.000000"});
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dCost, 500.0);
+}
+
+TEST_F(CheckSolutionTest, AFacilityOnTwoRoutes) {
+    CRoute* first = AddRoute({d, c1, d});
+    CRoute* second = AddRoute({d, c2, d});
+    second->InsertAfterFacility(c1, d, false); // listed, route field still names route 1
+    first->RemoveFacility(c1, false);
+    first->InsertAfterFacility(c1, d, false);
+    bool ended = false;
+    // Route 2 lists c1 whose field names route 1.
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Assignment to route 1 for Customer facility c1 conflicts "
+                                       "with information in route 2"});
+    c1->SetRoute(nullptr);
+    EXPECT_EQ(Check(false, ended),
+              std::vector<std::string>{"Single route Customer facility c1 included in 2 routes"});
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(DocumentTest, RoutesReportLayout) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+    CFacility* s1 = AddSupplier("s1", 0, 40, 8);
+    AddRoute({d, c1, s1, d});
+    CTempFolder folder;
+    std::string path = folder.File("report.txt");
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    doc->WriteRoutesReport(file);
+    std::fclose(file);
+    EXPECT_EQ(
+        ReadWholeFile(path),
+        "Route =       1: distance =      120.000, # customers =     1, total demand =            5, # "
+        "suppliers "
+        "=     1, total supply            8\nFacilities:\n"
+        "     d1       c1       s1       d1\n"
+        "\nAll Routes:      distance =      120.000, # customers =     1, total demand =            5, # "
+        "suppliers =     1, total supply            8\n\n");
+}
+
+TEST_F(DocumentTest, ProgramItemsDecodeWithTheirMessages) {
+    int number = 0;
+    double real = 0.0;
+    EXPECT_TRUE(doc->DecodeAttribute(0, "500", number));
+    EXPECT_FALSE(doc->DecodeAttribute(1, "501", number, "[number_of_suppliers] 501"));
+    EXPECT_FALSE(doc->DecodeAttribute(3, "-1", number));
+    EXPECT_FALSE(doc->DecodeAttribute(8, "0", number));
+    EXPECT_FALSE(doc->DecodeAttribute(9, "32768", number));
+    EXPECT_FALSE(doc->DecodeAttribute(10, "-0.5", real));
+    EXPECT_TRUE(doc->DecodeAttribute(10, "2147483647.0", real));
+    EXPECT_FALSE(doc->DecodeAttribute(11, "-1", real));
+    std::string name;
+    EXPECT_FALSE(doc->DecodeAttribute(6, "", name));
+    EXPECT_EQ(TakeMessages(),
+              (std::vector<std::string>{
+                  "Invalid number of Supplier facilities 501 out of range [0, 500] in document data line\r\n"
+                  "[number_of_suppliers] 501",
+                  "Invalid number of routes -1 out of range [0,500]",
+                  "Invalid number of vehicles 0 out of valid range [1, 500]",
+                  "Invalid vehicle capacity 32768 out of range [1, 32767]",
+                  "Invalid negative infeasibility penalty -0.5",
+                  FormatString("Invalid facility-to-facility distance -1 outside range [%.2lf, %.2lf]", 0.0,
+                               doc->GetMaxDistance()),
+                  "Invalid empty (null) Depot data file name",
+              }));
+}
+
+TEST_F(DocumentTest, AdjustTotalQuantityTellsWhetherTheFleetCanCarryIt) {
+    EXPECT_TRUE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1000));
+    EXPECT_FALSE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1));
+    EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 1001);
+}
+
+using RandomFacilitiesTest = ProjectFixture;
+
+TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndASeedRepeatsTheProject) {
+    for (int k = 1; k <= 12; ++k) {
+        AddCustomer("c" + std::to_string(k), k, k, 1);
+    }
+    SRandomFacilitiesRanges ranges = doc->GetRandomFacilitiesRanges();
+    EXPECT_EQ(ranges.maxNumber[FT_CUSTOMER], TRAMLET_MAX_FACILITIES_PER_TYPE - 12);
+    EXPECT_EQ(ranges.maxNumber[FT_DEPOT], 1);
+    EXPECT_EQ(ranges.proposed.seed, 12345);
+    EXPECT_EQ(ranges.proposed.maxQuantity[FT_CUSTOMER], 100);
+
+    SRandomFacilitiesRequest request;
+    request.number[FT_CUSTOMER] = 3;
+    request.number[FT_SUPPLIER] = 2;
+    request.number[FT_DEPOT] = 1;
+    request.maxQuantity[FT_CUSTOMER] = 20;
+    request.maxQuantity[FT_SUPPLIER] = 5;
+    request.seed = 77;
+    ASSERT_TRUE(doc->AddRandomFacilities(request));
+    EXPECT_EQ(doc->GetSeed(), 77);
+    EXPECT_FALSE(doc->IsAdding());
+    CFacility* c13 = doc->FindFacilityByLabel(FT_CUSTOMER, "c13");
+    ASSERT_NE(c13, nullptr);
+    EXPECT_EQ(c13->GetName(), "cus13");
+    EXPECT_NE(doc->FindFacilityByLabel(FT_CUSTOMER, "c15"), nullptr);
+    CFacility* s1 = doc->FindFacilityByLabel(FT_SUPPLIER, "s1");
+    ASSERT_NE(s1, nullptr);
+    EXPECT_EQ(s1->GetName(), "sup1");
+    EXPECT_GE(s1->GetQuantity(), 1);
+    EXPECT_LE(s1->GetQuantity(), 5);
+    EXPECT_EQ(s1->GetShape(), SHAPE_TRIANGLE);
+    EXPECT_EQ(s1->GetColor().GetColorIndex(), COLOR_GREEN);
+    CFacility* depot = doc->FindFacilityByLabel(FT_DEPOT, "d1");
+    ASSERT_NE(depot, nullptr);
+    EXPECT_EQ(depot->GetQuantity(), 0);
+    EXPECT_EQ(depot->GetSize(), doc->GetDefaultVertexSize());
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 15);
+    int n = doc->GetTotalNumberOfFacilities();
+    ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), n);
+    const CLonLatPoint a = c13->GetWorldLocation();
+    const CLonLatPoint b = depot->GetWorldLocation();
+    EXPECT_NEAR(doc->GetDistance(c13->GetIndex(), depot->GetIndex()),
+                std::hypot(a.m_lon - b.m_lon, a.m_lat - b.m_lat), 1e-6);
+
+    // The same request on an equal project gives the same facilities.
+    CTramletDoc second;
+    second.MakeActive();
+    second.OnNewDocument();
+    for (int k = 1; k <= 12; ++k) {
+        auto f = std::make_unique<CFacility>(FT_CUSTOMER, CLonLatPoint(k, k), CIntPoint{}, 1, 5, SHAPE_CIRCLE,
+                                             CPRGB(), "c" + std::to_string(k), "x");
+        second.AddFacility(std::move(f), true);
+    }
+    ASSERT_TRUE(second.AddRandomFacilities(request));
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(second.GetFacility(i)->GetLabel(), doc->GetFacility(i)->GetLabel());
+        EXPECT_EQ(second.GetFacility(i)->GetWorldLocation(), doc->GetFacility(i)->GetWorldLocation());
+        EXPECT_EQ(second.GetFacility(i)->GetQuantity(), doc->GetFacility(i)->GetQuantity());
+    }
+    doc->MakeActive();
+}
+
+TEST_F(RandomFacilitiesTest, AFailureLeavesTheProjectAsItWas) {
+    AddCustomer("c1", 1, 1, 1);
+    AddCustomer("c2", 2, 2, 1);
+    doc->SetDistance(0, 1, 42.0);
+    doc->SetDistanceNorm(DN_EXTERNALLY_SPECIFIED);
+    SRandomFacilitiesRequest request;
+    request.number[FT_CUSTOMER] = 2;
+    request.maxQuantity[FT_CUSTOMER] = 10;
+    request.seed = 3;
+    EXPECT_FALSE(doc->AddRandomFacilities(request));
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Unsuccessful in adding randomly 2 new facilities"});
+    EXPECT_EQ(doc->GetNumberOfCustomers(), 2);
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 2);
+    EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "c3"), nullptr);
+    ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 2);
+    EXPECT_EQ(doc->GetDistance(0, 1), 42.0);
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "tests/model/project_fixture.h"
+
+namespace {
+
+class FacilityValidationTest : public ProjectFixture {
+protected:
+    // Decodes a text attribute of f and gives the message shown, or "" when accepted.
+    std::string Refusal(const CFacility& f, int attribute, const std::string& text) {
+        std::string out;
+        bool ok = f.DecodeAttribute(attribute, text, out);
+        std::vector<std::string> messages = TakeMessages();
+        if (ok) {
+            return messages.empty() ? std::string() : "accepted with message " + messages[0];
+        }
+        return messages.size() == 1 ? messages[0] : std::string("<no single message>");
+    }
+};
+
+TEST_F(FacilityValidationTest, LabelLengthCharactersAndEmptiness) {
+    CFacility f(FT_CUSTOMER);
+    auto refusal = [&](const std::string& text) { return Refusal(f, FA_LABEL, text); };
+    EXPECT_EQ(refusal("abcdefg"), "");
+    EXPECT_EQ(refusal("A_1"), "");
+    EXPECT_EQ(refusal("abcdefgh"), "Invalid Customer label \"abcdefgh\" with length 8 outside range [1, 7]");
+    EXPECT_EQ(refusal("A-1"), "Invalid character \"-\" in Customer label \"A-1\"");
+    EXPECT_EQ(refusal("a b"), "Invalid character \" \" in Customer label \"a b\"");
+    EXPECT_EQ(refusal(""), "Invalid empty (null) Customer label");
+}
+
+TEST_F(FacilityValidationTest, LabelIsUniqueOverAllTypesButAFacilityMayKeepItsOwn) {
+    CFacility* customer = AddCustomer("x1", 10, 10, 5);
+    CFacility depot(FT_DEPOT);
+    std::string out;
+    EXPECT_FALSE(depot.DecodeAttribute(FA_LABEL, "x1", out));
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Invalid duplicate Depot label x1"});
+    EXPECT_TRUE(customer->DecodeAttribute(FA_LABEL, "x1", out));
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(FacilityValidationTest, NameRules) {
+    CFacility f(FT_SUPPLIER);
+    f.SetLabelText("s9");
+    auto refusal = [&](const std::string& text) { return Refusal(f, FA_NAME, text); };
+    EXPECT_EQ(refusal("North Plant"), "");
+    EXPECT_EQ(refusal(std::string(63, 'n')), "");
+    EXPECT_EQ(refusal(std::string(64, 'n')), "Invalid facility name \"" + std::string(64, 'n') +
+                                                 "\" with length 64 outside range [1, 63] for Supplier s9");
+    EXPECT_EQ(refusal("Plant#2"), "Invalid character \"#\" in facility name \"Plant#2\" for Supplier s9");
+    EXPECT_EQ(refusal(""), "Invalid empty (null) facility name for Supplier s9");
+}
+
+TEST_F(FacilityValidationTest, NumbersAgainstWorldLimitsCapacityAndSizeRange) {
+    CFacility f(FT_CUSTOMER);
+    f.SetLabelText("c1");
+    int out = 0;
+    auto refusal = [&](int attribute, const std::string& text) {
+        bool ok = f.DecodeAttribute(attribute, text, out);
+        auto messages = TakeMessages();
+        return ok ? std::string() : (messages.empty() ? std::string("<none>") : messages[0]);
+    };
+    EXPECT_EQ(refusal(FA_X, "10000"), "");
+    EXPECT_EQ(out, 10000);
+    EXPECT_EQ(refusal(FA_X, "10001"),
+              "Invalid x coordinate 10001 for Customer c1 outside world x range [0, 10000]");
+    EXPECT_EQ(refusal(FA_Y, "-1"),
+              "Invalid y coordinate -1 for Customer c1 outside world y range [0, 10000]");
+    EXPECT_EQ(refusal(FA_X, "12abc"),
+              "Invalid x coordinate 12abc for Customer c1 outside world x range [0, 10000]");
+    EXPECT_EQ(refusal(FA_QUANTITY, "100"), "");
+    EXPECT_EQ(refusal(FA_QUANTITY, "101"), "Invalid quantity 101 for Customer c1 outside range [0, 100]");
+    EXPECT_EQ(refusal(FA_QUANTITY, "-3"), "Invalid quantity -3 for Customer c1 outside range [0, 100]");
+    EXPECT_EQ(refusal(FA_SIZE, "1000"), "");
+    EXPECT_EQ(refusal(FA_SIZE, "1001"), "Invalid size 1001 for Customer c1 outside range [1, 1000]");
+    EXPECT_EQ(refusal(FA_SIZE, "0"), "Invalid size 0 for Customer c1 outside range [1, 1000]");
+    EXPECT_EQ(refusal(FA_SHAPE, "Triangle"), "");
+    EXPECT_EQ(out, SHAPE_TRIANGLE);
+    EXPECT_EQ(refusal(FA_SHAPE, "oval"), "Invalid shape oval for Customer c1");
+    EXPECT_EQ(refusal(FA_LABEL, "c1"),
+              "Internal error: unknown scalar data item with value \"c1\" to validate");
+    CPRGB color;
+    EXPECT_FALSE(f.DecodeAttribute(FA_COLOR, "plaid", color));
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Invalid color plaid for Customer c1"});
+    EXPECT_TRUE(f.DecodeAttribute(FA_COLOR, "RED", color));
+    EXPECT_EQ(color.GetColorIndex(), COLOR_RED);
+}
+
+TEST_F(FacilityValidationTest, RaisingARoutedQuantityIsLimitedByTheRouteLoad) {
+    CFacility* depot = AddDepot("d1", 0, 0);
+    CFacility* c1 = AddCustomer("c1", 10, 0, 30);
+    CFacility* c2 = AddCustomer("c2", 20, 0, 50);
+    AddRoute({depot, c1, c2, depot});
+    int out = 0;
+    EXPECT_TRUE(c1->DecodeAttribute(FA_QUANTITY, "50", out));
+    EXPECT_EQ(out, 50);
+    EXPECT_FALSE(c1->DecodeAttribute(FA_QUANTITY, "51", out));
+    EXPECT_EQ(TakeMessages(),
+              std::vector<std::string>{
+                  "Invalid quantity 51 violates vehicle capacity 100, valid range is [0, 50]"});
+}
+
+TEST_F(FacilityValidationTest, ARefusalFromAFileLineCarriesTheLineAndReachesTheLogs) {
+    CFacility f(FT_CUSTOMER);
+    int out = 0;
+    EXPECT_FALSE(f.DecodeAttribute(FA_SIZE, "0", out, "c1 1 2 3 circle 0 red x"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(StripTimeStamp(ui.messages[0].text), "Invalid size 0 for Customer  outside range [1, 1000] in "
+                                                   "document data line\r\nc1 1 2 3 circle 0 red x");
+    EXPECT_NE(ExecutionLog().find("Invalid size 0 for Customer"), std::string::npos);
+    // Without a data line (an edit) the message box is all.
+    std::string before = ExecutionLog();
+    EXPECT_FALSE(f.DecodeAttribute(FA_SIZE, "2000", out));
+    EXPECT_EQ(ExecutionLog(), before);
+    EXPECT_EQ(ui.messages.back().text, "Invalid size 2000 for Customer  outside range [1, 1000]");
+    EXPECT_EQ(ui.messages.back().icon, EMessageIcon::exclamation);
+}
+
+using FacilityTest = ProjectFixture;
+
+TEST_F(FacilityTest, SetLabelMovesTheLabelTableEntry) {
+    CFacility* c = AddCustomer("c1", 1, 1, 1);
+    ASSERT_TRUE(c->SetLabel("k7"));
+    EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "k7"), c);
+    EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "c1"), nullptr);
+    // The old label is free again.
+    CFacility other(FT_SUPPLIER);
+    std::string out;
+    EXPECT_TRUE(other.DecodeAttribute(FA_LABEL, "c1", out));
+    EXPECT_FALSE(c->SetLabel("bad-label"));
+    EXPECT_EQ(c->GetLabel(), "k7");
+}
+
+TEST_F(FacilityTest, RectanglesFollowLocationSizeAndQuantity) {
+    CFacility f(FT_CUSTOMER);
+    f.SetSize(3);
+    f.SetViewLocation(CIntPoint{100, 200});
+    EXPECT_EQ(f.GetSymbolRect(), (CIntRect{97, 197, 104, 204}));
+    // Quantity size: min(view width, height) / 20 * quantity / capacity = 500 * 50 / 100.
+    f.SetQuantity(50);
+    EXPECT_EQ(f.GetQuantitySize(), 250);
+    EXPECT_EQ(f.GetQuantityRect(), (CIntRect{-150, -50, 351, 451}));
+    f.SetQuantity(0);
+    EXPECT_EQ(f.GetQuantitySize(), 1);
+}
+
+TEST_F(FacilityTest, ViewLocationComesFromTheWorldLocationWithNorthUp) {
+    CFacility* south = AddCustomer("c1", 0, 0, 1);
+    CFacility* north = AddCustomer("c2", 0, 10000, 1);
+    EXPECT_LT(north->GetViewLocation().y, south->GetViewLocation().y);
+}
+
+TEST_F(FacilityTest, DataLineLayoutAndNameReadBackAsFirstWord) {
+    CPRGB color;
+    color.SetColorIndex(COLOR_DARK_GRAY);
+    CFacility f(FT_CUSTOMER, CLonLatPoint(12, 345), CIntPoint{0, 0}, 7, 4, SHAPE_SQUARE, color, "c12",
+                "North Plant");
+    EXPECT_EQ(f.GetName(), "North Plant");
+    CTempFolder folder;
+    std::string path = folder.File("line.cus");
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    f.WriteDataLine(file);
+    std::fclose(file);
+    std::string line = ReadWholeFile(path);
+    EXPECT_EQ(line, "    c12\t   12\t  345\t    7\t  square\t    4\t       dark_gray\tNorth Plant\n");
+
+    CFacility read(FT_CUSTOMER);
+    std::vector<std::string> items = {"c12", "12", "345", "7", "square", "4", "dark_gray", "North", "Plant"};
+    ASSERT_TRUE(read.DecodeDataItems(items, line));
+    EXPECT_EQ(read.GetName(), "North");
+    EXPECT_EQ(read.GetWorldLocation(), CLonLatPoint(12, 345));
+    EXPECT_EQ(read.GetQuantity(), 7);
+    EXPECT_EQ(read.GetShape(), SHAPE_SQUARE);
+    EXPECT_EQ(read.GetSize(), 4);
+    EXPECT_EQ(read.GetColor().GetColorIndex(), COLOR_DARK_GRAY);
+    EXPECT_EQ(read.GetViewLocation(), doc->WorldToViewPoint(CLonLatPoint(12, 345)));
+}
+
+TEST_F(FacilityTest, DataItemsAreValidatedInOrderAndStopAtTheFirstRefusal) {
+    CFacility read(FT_SUPPLIER);
+    // Name (item 8) is validated before x (item 2): the bad name is reported, x is never looked at.
+    std::vector<std::string> items = {"s1", "99999", "1", "2", "circle", "3", "red", "bad#name"};
+    EXPECT_FALSE(read.DecodeDataItems(items, "line"));
+    EXPECT_EQ(TakeMessages(),
+              std::vector<std::string>{"Invalid character \"#\" in facility name \"bad#name\" for "
+                                       "Supplier s1 in document data line\r\nline"});
+    EXPECT_EQ(read.GetLabel(), "s1");
+    EXPECT_EQ(read.GetWorldLocation(), CLonLatPoint());
+}
+
+} // namespace
