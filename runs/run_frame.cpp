@@ -18,30 +18,10 @@
 
 namespace {
 
-struct SFileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// Opens the output log for appending (creating it), lets write fill it and closes it again.
-// Nothing happens without an output log.
+// Appends to the output log through the application (nothing without one).
 template <class Writer> void WriteToOutputLog(Writer&& write) {
-    CSableWinApp* app = CSableWinApp::GetApp();
-    if (app == nullptr || !app->HasOutputLogFile()) {
-        return;
-    }
-    const std::string& path = app->GetOutputLogFileName();
-    std::FILE* file = std::fopen(path.c_str(), "a");
-    if (file == nullptr) {
-        throw CFileException::FromErrno(path, errno);
-    }
-    // The file is closed whether or not write raises.
-    std::unique_ptr<std::FILE, SFileCloser> guard(file);
-    std::fseek(file, 0, SEEK_END);
-    write(file);
-    bool failed = std::ferror(file) != 0;
-    errno = 0;
-    if (std::fclose(guard.release()) != 0 || failed) {
-        throw CFileException::FromErrno(path, errno != 0 ? errno : EIO);
+    if (CSableWinApp* app = CSableWinApp::GetApp()) {
+        app->WriteOutputLog(write);
     }
 }
 

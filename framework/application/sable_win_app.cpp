@@ -246,19 +246,27 @@ void CSableWinApp::SetOutputLogFileName(const std::string& path) {
 }
 
 void CSableWinApp::WriteOutputLogMessage(const std::string& text) {
+    WriteOutputLog([&](std::FILE* file) { std::fwrite(text.data(), 1, text.size(), file); });
+}
+
+void CSableWinApp::WriteOutputLog(const std::function<void(std::FILE*)>& write) {
     if (m_outputLogFileName.empty()) {
         return;
     }
-    // The log must exist already (its header was written when it was chosen): open it for
-    // writing without emptying it.
-    std::FILE* file = std::fopen(m_outputLogFileName.c_str(), "r+");
+    std::FILE* file = std::fopen(m_outputLogFileName.c_str(), "a");
     if (file == nullptr) {
         throw CFileException::FromErrno(m_outputLogFileName, errno);
     }
-    std::fseek(file, 0, SEEK_END);
-    std::fwrite(text.data(), 1, text.size(), file);
-    if (std::fclose(file) != 0) {
-        throw CFileException::FromErrno(m_outputLogFileName, errno);
+    try {
+        write(file);
+    } catch (...) {
+        std::fclose(file);
+        throw;
+    }
+    bool failed = std::ferror(file) != 0;
+    errno = 0;
+    if (std::fclose(file) != 0 || failed) {
+        throw CFileException::FromErrno(m_outputLogFileName, errno != 0 ? errno : EIO);
     }
 }
 
@@ -273,12 +281,7 @@ void CSableWinApp::DisplayErrorMessage(const std::string& text, bool silent) {
     int error = 0;
     // A log that cannot be written must not hide the message itself.
     if (!m_outputLogFileName.empty()) {
-        std::FILE* file = std::fopen(m_outputLogFileName.c_str(), "r+");
-        if (file != nullptr) {
-            std::fseek(file, 0, SEEK_END);
-            std::fprintf(file, "%s\n", line.c_str());
-            std::fclose(file);
-        }
+        (void)AppendToFile(m_outputLogFileName, line + "\n", error);
     }
     if (!m_errorLogFileName.empty()) {
         (void)AppendToFile(m_errorLogFileName, line + "\n", error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <functional>
 #include <string>
 
 #include "framework/application/app_status.h"
@@ -60,6 +62,10 @@ public:
     const std::string& GetOutputLogFileName() const { return m_outputLogFileName; }
     bool HasOutputLogFile() const { return !m_outputLogFileName.empty(); }
     void WriteOutputLogMessage(const std::string& text);
+    // Opens the output log for appending (created when missing), lets write fill it and closes
+    // it again; nothing happens without an output log. A failed open or write raises a
+    // CFileException (the file is closed all the same).
+    void WriteOutputLog(const std::function<void(std::FILE*)>& write);
     // Forgets the output log without asking (a new project, a failed import).
     void ForgetOutputLogFileName() { m_outputLogFileName.clear(); }
     // The folder proposed for an output log when the project has no path.
