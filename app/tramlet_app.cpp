@@ -1,7 +1,12 @@
 #include "app/tramlet_app.h"
 
 #include "app/tramlet_version.h"
+#include "construction/construction_strings.h"
+#include "construction/savings_strings.h"
+#include "improvement/exchange_strings.h"
+#include "improvement/improvement_strings.h"
 #include "model/model_strings.h"
+#include "optimisation/optimisation_strings.h"
 #include "runs/runs_strings.h"
 
 CTramletApp::CTramletApp() : CSableWinApp(GetTramletVersionRecord()) {}
@@ -17,6 +22,11 @@ CTramletApp* CTramletApp::GetTramletApp() {
 void CTramletApp::RegisterProgramStringTables() {
     RegisterProgramStringTable(&GetModelStringTable());
     RegisterProgramStringTable(GetRunsStringTable());
+    RegisterProgramStringTable(GetOptimisationStringTable());
+    RegisterProgramStringTable(GetConstructionStringTable());
+    RegisterProgramStringTable(GetSavingsStringTable());
+    RegisterProgramStringTable(GetExchangeStringTable());
+    RegisterProgramStringTable(GetImprovementStringTable());
 }
 
 bool CTramletApp::InitInstance() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/archive/object.h"
 #include "framework/colours/color.h"
 #include "framework/geography/lon_lat.h"
 
@@ -47,7 +48,7 @@ constexpr CIntPoint FACILITY_NULL_POINT{0, 0};
 // route that serves it by a plain pointer that the document and the routes keep right.
 // Operations that need the project (label tables, world limits, capacity, view limits) use the
 // active document (CTramletDoc::GetActiveDocument); without one those checks are left out.
-class CFacility {
+class CFacility : public CObject {
 public:
     CFacility();
     explicit CFacility(int type);
@@ -135,6 +136,13 @@ public:
 
     // The facility's line of a facility data file.
     void WriteDataLine(std::FILE* file) const;
+
+    // ---- binary archive (files/archive/) ----
+    // Type, index, view location, world location, quantity, size, shape, symbol rectangle,
+    // label, name, route (object reference), colour, world location again (the copy kept).
+    void Serialize(CArchive& archive) override;
+    DECLARE_SERIAL(CFacility)
+    // ---- end of binary archive ----
 
 private:
     bool ReportInvalid(const std::string& message, const char* dataLine) const;

@@ -34,7 +34,7 @@ constexpr int ROUTE_MAX_COLOR_INDEX = 34;
 // One vehicle's tour: a depot, customers, suppliers, and the same depot again. The route does
 // not own its facilities. While a customer or supplier is on a route its route field points to
 // the route; a depot's route field is never set.
-class CRoute {
+class CRoute : public CObject {
 public:
     using FacilityList = std::list<CFacility*>;
     // A list position. The list's end() stands for "no position" (the null position).
@@ -171,6 +171,13 @@ public:
     bool AddDataEntry(const std::vector<std::string>& items, const std::string& dataLine, bool& closed);
     bool FinishDataLines(const std::string& dataLine);
     int GetSpecifiedCount(int type) const { return m_lSpecifiedCount[type]; }
+
+    // ---- binary archive (files/archive/) ----
+    // Label, index, count and quantity of each type, bounding rectangle, colour, and the list of
+    // facilities (object references). A route read without a label gets index + 1.
+    void Serialize(CArchive& archive) override;
+    DECLARE_SERIAL(CRoute)
+    // ---- end of binary archive ----
 
 private:
     int GetCapacity() const;

@@ -84,6 +84,26 @@ public:
     // True while a text project is being imported (the application's importing status).
     bool IsImportingProject() const;
 
+    // ---- binary project archive (files/archive/) ----
+    // The program part after the framework part (CSableDocument::Serialize): route preferences,
+    // counts and totals, asymmetry flag, algorithm parameters, facilities, routes, label tables,
+    // distance matrix and fleet parameters, each read by the data version's rules. Loading fills
+    // a cleared document: the objects read become the document's, the label tables are built
+    // from their labels, and an archive whose objects do not fit together (an array entry that
+    // is not a facility of its type, a reference to an object outside the project, a distance
+    // matrix of the wrong size) is refused with a generic archive exception.
+    void Serialize(CArchive& archive) override;
+    // The Open command on path: a ".dat" file (or any file while importing) is imported as text;
+    // otherwise the archive is read, falling back to the text import when that fails while
+    // importing. After a read: the current record reset, labels of old archives updated, the
+    // routes evaluated and checked and recorded as "Initial Load", the summary written to an
+    // open output log. Failures are reported; the document is then empty. Returns success.
+    bool OnOpenDocument(const std::string& path);
+    // Writes the archive safely (the old file survives a failure) and takes path as the
+    // document's; a failure is reported and false returned.
+    bool OnSaveDocument(const std::string& path);
+    // ---- end of binary project archive ----
+
     // ---- type texts ----
 
     const std::string& GetTypeName(int type) const { return m_strTypeName[type]; }

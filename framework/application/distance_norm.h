@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/archive/object.h"
 #include "framework/export.h"
 
 // The rule by which distances between facilities are computed.
@@ -15,7 +16,7 @@ enum EDISTANCENORM {
     DN_COUNT = 6,
 };
 
-class SABLEKIT_API CDistanceNorm {
+class SABLEKIT_API CDistanceNorm : public CObject {
 public:
     CDistanceNorm() = default;
     explicit CDistanceNorm(EDISTANCENORM norm) : m_norm(norm) {}
@@ -28,6 +29,15 @@ public:
     static const char* GetDistanceNormName(int norm);
     // The norm of a name in any letter case, or -1.
     static int DecodeDistanceNorm(const std::string& name);
+
+    // ---- binary archive: the norm as one uint ----
+    // A stored index outside 0 to 5 is reported ("Invalid distance norm index ... stored in
+    // archive") and raises a generic archive exception.
+    void Serialize(CArchive& archive) override;
+    // The same check for an index read by itself (files of old versions).
+    static EDISTANCENORM CheckStoredNorm(CArchive& archive, long long index);
+    DECLARE_SERIAL(CDistanceNorm)
+    // ---- end of binary archive ----
 
 private:
     EDISTANCENORM m_norm = DN_EUCLIDEAN;

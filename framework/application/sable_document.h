@@ -25,6 +25,8 @@ enum DS_ID : unsigned {
 // The document base: project summary strings, status word, the common parameters, the
 // geometry of the world, and the control of a running algorithm. It registers itself with
 // the application as the one open document.
+class CArchive;
+
 class SABLEKIT_API CSableDocument {
 public:
     CSableDocument();
@@ -155,6 +157,20 @@ public:
     virtual void Clear();
     virtual void RedrawAllViews();
     virtual void RedrawAllGraphicalViews();
+
+    // ---- binary archive ----
+    // The framework part of the project archive: data version (written as the document's data
+    // version), status word, summary strings, view limits, projection, map file name, world radius
+    // and distance factor, the common parameters, world limits, the projection objects, the
+    // background map, the distance norm and the manager, company and category strings, each read
+    // only from the data version that stores it (older versions get the defaults). A scalar data
+    // file opened as an archive is refused with its message and a user exception, a data version
+    // below 20000 (or above the newest) with a bad-schema archive exception.
+    virtual void Serialize(CArchive& archive);
+    // The newest data version, the one that is written.
+    static constexpr unsigned DATA_VERSION_CURRENT = 20014;
+    static constexpr unsigned DATA_VERSION_OLDEST = 20000;
+    // ---- end of binary archive ----
 
 private:
     [[noreturn]] void RaiseAborted();

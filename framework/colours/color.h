@@ -80,6 +80,8 @@ SABLEKIT_API int DecodeRGBColor(std::uint32_t rgb);
 
 // A colour word: either an RGB value (top byte zero) or a palette index in the top byte with
 // the low 24 bits zero. The word 0 is palette black.
+class CArchive;
+
 class SABLEKIT_API CPRGB {
 public:
     CPRGB() = default;
@@ -106,6 +108,8 @@ public:
     // The raw word, as the archive stores it.
     std::uint32_t GetColorWord() const { return m_color; }
     void SetColorWord(std::uint32_t word) { m_color = word; }
+    // ---- binary archive: the word (one uint) ----
+    void Serialize(CArchive& archive);
 
     bool operator==(const CPRGB& other) const = default;
 

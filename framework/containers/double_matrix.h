@@ -1,10 +1,11 @@
 #pragma once
 
+#include "framework/archive/object.h"
 #include "framework/containers/numeric_matrix.h"
 #include "framework/export.h"
 
 // A dense matrix of doubles (distances, savings, assignment costs).
-class SABLEKIT_API CDoubleMatrix : public CNumericMatrix<double> {
+class SABLEKIT_API CDoubleMatrix : public CNumericMatrix<double>, public CObject {
 public:
     using CNumericMatrix<double>::CNumericMatrix;
 
@@ -17,4 +18,11 @@ public:
     // The determinant of a square matrix (0 for a singular one, 1 for the empty one). A matrix
     // that is not square is refused with a message and std::invalid_argument.
     double Determinant() const;
+
+    // ---- binary archive: rows, columns, growth (3 ints), then the elements row by row ----
+    // Dimensions that SetSize refuses, or more elements than the archive holds, raise an
+    // archive exception (generic, or end of file).
+    void Serialize(CArchive& archive) override;
+    DECLARE_SERIAL(CDoubleMatrix)
+    // ---- end of binary archive ----
 };

@@ -41,6 +41,8 @@ private:
 // "vertices boundary-colour area-colour" followed by one line per vertex with the world
 // coordinates: packed DDDMMSS longitude and latitude (integer mode) or fractional degrees
 // (fractional mode) in a geographic project, x and y in a rectangular one.
+class CArchive;
+
 class SABLEKIT_API CGeoMap {
 public:
     int GetSize() const { return static_cast<int>(m_polygons.size()); }
@@ -66,6 +68,11 @@ public:
     static void CheckMapFile(const std::string& path);
 
     bool operator==(const CGeoMap&) const = default;
+
+    // ---- binary archive: the number of polygons (count), then per polygon its boundary and
+    // area colours (2 ints), the number of vertices (count) and the vertices (x, y ints).
+    void Serialize(CArchive& archive);
+    // ---- end of binary archive ----
 
 private:
     std::vector<CMapPolygon> m_polygons;

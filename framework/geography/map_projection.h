@@ -27,6 +27,8 @@ constexpr int GEOGRAPHIC_VIEW_EXTENT = 10000;
 // coordinates run from (0, 0) at the north-western corner of the view limits; y grows downward,
 // so north is up. The projection keeps the world limits it was initialised with, the view limits
 // it computed for them, and the world radius.
+class CArchive;
+
 class SABLEKIT_API CMapProjection {
 public:
     virtual ~CMapProjection();
@@ -66,6 +68,12 @@ public:
     CRealPoint ViewToFracWorld(const CRealPoint& view) const;
 
     bool IsInViewLimits(const CIntPoint& view) const { return m_viewLimits.PtInRect(view); }
+
+    // ---- binary archive: world limits (west, south, east, north), view limits, world radius,
+    // initialised flag (int). Loading sets an initialised projection up again from the limits
+    // and the radius (refusals as Initialize), and resets one that was not initialised.
+    void Serialize(CArchive& archive);
+    // ---- end of binary archive ----
 
 protected:
     CMapProjection() = default;

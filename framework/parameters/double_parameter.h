@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/archive/object.h"
 #include "framework/export.h"
 
 // A named real parameter with bounds and a default.
-class SABLEKIT_API CDoubleParameter {
+class SABLEKIT_API CDoubleParameter : public CObject {
 public:
     CDoubleParameter() = default;
     virtual ~CDoubleParameter() = default;
@@ -39,6 +40,11 @@ public:
         m_default = defaultValue;
         m_caption = caption;
     }
+
+    // ---- binary archive: value, lower bound, upper bound, default, caption, help id ----
+    void Serialize(CArchive& archive) override;
+    DECLARE_SERIAL(CDoubleParameter)
+    // ---- end of binary archive ----
 
 protected:
     void ReportOutOfRange(const std::string& valueText) const;

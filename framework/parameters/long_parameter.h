@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/archive/object.h"
 #include "framework/export.h"
 
 // A named whole-number parameter with bounds and a default.
-class SABLEKIT_API CLongParameter {
+class SABLEKIT_API CLongParameter : public CObject {
 public:
     CLongParameter() = default;
     virtual ~CLongParameter() = default;
@@ -41,6 +42,11 @@ public:
         m_caption = caption;
     }
 
+    // ---- binary archive: value, lower bound, upper bound, default, caption, help id ----
+    void Serialize(CArchive& archive) override;
+    DECLARE_SERIAL(CLongParameter)
+    // ---- end of binary archive ----
+
 protected:
     // Shows the range refusal for a value given as text.
     void ReportOutOfRange(const std::string& valueText) const;
@@ -58,6 +64,7 @@ class SABLEKIT_API CSeed : public CLongParameter {
 public:
     bool Initialize(int value);
     bool Edit() override;
+    DECLARE_SERIAL(CSeed)
 };
 
 // The report level: range [0, 5], default 3, caption "Report Level".
@@ -65,6 +72,7 @@ class SABLEKIT_API CReportLevel : public CLongParameter {
 public:
     bool Initialize(int value);
     bool Edit() override;
+    DECLARE_SERIAL(CReportLevel)
 };
 
 // Report levels.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "framework/archive/object.h"
+
 // What a road route is calculated with: a route method and four road-type preferences, handed
 // to the road network for its road types 1, 3, 4 and 6 in this order.
-class CMapPointRoutePreferences {
+class CMapPointRoutePreferences : public CObject {
 public:
     static constexpr int NUMBER_ROAD_TYPES = 4;
     static constexpr int ROAD_TYPES[NUMBER_ROAD_TYPES] = {1, 3, 4, 6};
@@ -26,6 +28,12 @@ public:
     bool Set(int routeMethod, const double preferences[NUMBER_ROAD_TYPES]);
 
     bool operator==(const CMapPointRoutePreferences& other) const;
+
+    // ---- binary archive (files/archive/): route method (int), the four preferences ----
+    // Values outside the ranges of Validate are read as the defaults.
+    void Serialize(CArchive& archive) override;
+    DECLARE_SERIAL(CMapPointRoutePreferences)
+    // ---- end of binary archive ----
 
     int m_routeMethod = DEFAULT_ROUTE_METHOD;
     double m_preferences[NUMBER_ROAD_TYPES] = {};

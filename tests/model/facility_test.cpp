@@ -152,7 +152,7 @@ TEST_F(FacilityTest, ViewLocationComesFromTheWorldLocationWithNorthUp) {
     EXPECT_LT(north->GetViewLocation().y, south->GetViewLocation().y);
 }
 
-TEST_F(FacilityTest, DataLineLayoutAndNameReadBackAsFirstWord) {
+TEST_F(FacilityTest, DataLineLayoutAndDecodedItems) {
     CPRGB color;
     color.SetColorIndex(COLOR_DARK_GRAY);
     CFacility f(FT_CUSTOMER, CLonLatPoint(12, 345), CIntPoint{0, 0}, 7, 4, SHAPE_SQUARE, color, "c12",
@@ -168,9 +168,9 @@ TEST_F(FacilityTest, DataLineLayoutAndNameReadBackAsFirstWord) {
     EXPECT_EQ(line, "    c12\t   12\t  345\t    7\t  square\t    4\t       dark_gray\tNorth Plant\n");
 
     CFacility read(FT_CUSTOMER);
-    std::vector<std::string> items = {"c12", "12", "345", "7", "square", "4", "dark_gray", "North", "Plant"};
+    std::vector<std::string> items = {"c12", "12", "345", "7", "square", "4", "dark_gray", "North Plant"};
     ASSERT_TRUE(read.DecodeDataItems(items, line));
-    EXPECT_EQ(read.GetName(), "North");
+    EXPECT_EQ(read.GetName(), "North Plant");
     EXPECT_EQ(read.GetWorldLocation(), CLonLatPoint(12, 345));
     EXPECT_EQ(read.GetQuantity(), 7);
     EXPECT_EQ(read.GetShape(), SHAPE_SQUARE);

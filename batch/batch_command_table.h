@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CTramletDoc;
+class CConsoleUserInterface;
+
+// What a batch command works on.
+struct SBatchContext {
+    CTramletDoc& document;
+    CConsoleUserInterface& ui;
+};
+
+// One command of tramlet-batch. Settings are spelled "--name VALUE", commands are plain words;
+// both run in the order given. run returns false when the command was refused or failed (the
+// system has then shown its own message).
+struct SBatchCommand {
+    std::string name;
+    std::vector<std::string> arguments; // names of the arguments, for --help
+    std::string help;
+    std::function<bool(SBatchContext&, const std::vector<std::string>&)> run;
+};
+
+class CBatchCommandTable {
+public:
+    void Add(SBatchCommand command);
+    const SBatchCommand* Find(const std::string& name) const;
+    const std::vector<SBatchCommand>& GetCommands() const { return m_commands; }
+    // The command list of --help: one line per command with its arguments and help text.
+    std::string FormatHelp() const;
+
+private:
+    std::vector<SBatchCommand> m_commands;
+};
+
+// Every family of commands adds itself here (batch/command_families.cpp).
+void AddAllBatchCommands(CBatchCommandTable& table);
+
+// The command families.
+void AddProjectCommands(CBatchCommandTable& table);
+void AddArchiveCommands(CBatchCommandTable& table);
+void AddMipCommands(CBatchCommandTable& table);
+void AddSavingsCommands(CBatchCommandTable& table);
+void AddConstructionCommands(CBatchCommandTable& table);
+void AddExchangeCommands(CBatchCommandTable& table);
+void AddMoveSwapCommands(CBatchCommandTable& table);
+void AddCrossoverCommands(CBatchCommandTable& table);
+
+// Helpers for the argument checks of the commands: false (after a one-line reason on stderr)
+// when text is not a whole number / a real number.
+bool ParseBatchInteger(const std::string& command, const std::string& text, int& value);
+bool ParseBatchReal(const std::string& command, const std::string& text, double& value);

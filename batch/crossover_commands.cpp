@@ -1,0 +1,34 @@
+// Extreme Crossovers (with GLPK, or the greedy rule when it cannot be loaded) and Extreme Savings.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "batch/batch_command_table.h"
+#include "construction/crossover.h"
+#include "model/tramlet_doc.h"
+
+void AddCrossoverCommands(CBatchCommandTable& table) {
+    table.Add({"crossovers",
+               {},
+               "Extreme Crossovers: routes depot, customer, supplier, depot of largest savings",
+               [](SBatchContext& context, const std::vector<std::string>&) {
+                   if (!CanRunExtremeCrossovers(context.document)) {
+                       std::fprintf(stderr,
+                                    "tramlet-batch: crossovers needs a depot, customers and suppliers\n");
+                       return false;
+                   }
+                   return RunExtremeCrossovers(context.document) == ERunResult::recorded;
+               }});
+    table.Add({"extreme-savings",
+               {},
+               "Extreme Savings: needs GLPK, builds nothing (not implemented)",
+               [](SBatchContext& context, const std::vector<std::string>&) {
+                   if (!CanRunExtremeSavings(context.document)) {
+                       std::fprintf(stderr, "tramlet-batch: extreme-savings needs a depot and more than one "
+                                            "customer and supplier together\n");
+                       return false;
+                   }
+                   return RunExtremeSavings(context.document);
+               }});
+}

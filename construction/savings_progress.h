@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/route.h"
+
+class CTramletDoc;
+
+// Title of the status window the savings commands show (CReportInsertFacility's).
+inline constexpr const char* SAVINGS_STATUS_WINDOW = "Insert Facility Report";
+
+// ---- the ends of a route (depot, facilities..., depot) ----
+
+// The first and last facility after and before the depot entries; null for a route without one.
+CFacility* GetFirstFacility(const CRoute& route);
+CFacility* GetLastFacility(const CRoute& route);
+CRoute::POSITION GetFirstFacilityPosition(CRoute& route);
+CRoute::POSITION GetLastFacilityPosition(CRoute& route);
+// Customers plus suppliers on the route.
+inline int GetNumberOfFacilities(const CRoute& route) {
+    return route.GetNumberOfCustomers() + route.GetNumberOfSuppliers();
+}
+// True when the route holds customers only or suppliers only.
+inline bool HoldsOneType(const CRoute& route) {
+    return route.GetNumberOfCustomers() == 0 || route.GetNumberOfSuppliers() == 0;
+}
+// Reverses the order of the facilities between the two depot entries.
+void ReverseRouteFacilities(CRoute& route);
+// A new route depot, facilities..., depot of the document (not yet added to it); the
+// facilities' route fields are set when setRoute.
+std::unique_ptr<CRoute> MakeSavingsRoute(CTramletDoc& document, CFacility* depot, CFacility* first,
+                                         CFacility* second, bool setRoute);
+
+// ---- what the user sees while a savings command runs ----
+
+// Shows message 2320 as a warning box.
+void ShowNoFeasibleShortcutMessage();
+
+// The status window, the redraws and the pauses of a savings run, at the levels the project's
+// report level asks for (read at every call: it may be changed at a pause).
+class CSavingsProgress {
+public:
+    explicit CSavingsProgress(CTramletDoc& document) : m_document(document) {}
+
+    // After a step placed f on the route (insertions: the facilities placed so far, savings: the
+    // value of the join, distance: the total distance): Standard and above refresh the "Insert
+    // Facility Report" (CReportInsertFacility) with f, its neighbours and the route's capacity
+    // left, Debug pauses.
+    void Step(const CRoute& route, const CFacility* f, int insertions, double savings, double distance);
+    // After a route was closed: Standard and above redraw the views, Detailed and above pause.
+    void RouteClosed();
+
+private:
+    CTramletDoc& m_document;
+};

@@ -1,0 +1,37 @@
+#include "files/data_file_names.h"
+
+std::string GetFolderPart(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string GetFileNamePart(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string GetBaseDataFileName(const std::string& dataFileName, const std::string& projectPath) {
+    if (GetFolderPart(dataFileName) == GetFolderPart(projectPath)) {
+        return GetFileNamePart(dataFileName);
+    }
+    return dataFileName;
+}
+
+std::string ExpandDataFileName(const std::string& dataFileName, const std::string& scalarFilePath) {
+    if (dataFileName.empty() || dataFileName[0] == '/') {
+        return dataFileName;
+    }
+    return GetFolderPart(scalarFilePath) + dataFileName;
+}
+
+std::string ReplaceFileExtension(const std::string& path, const std::string& extension) {
+    std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    std::string stem = path;
+    // A dot in a folder name or at the start of the file name (a hidden file) is no extension.
+    std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    if (dot != std::string::npos && dot > nameStart) {
+        stem = path.substr(0, dot);
+    }
+    return stem + "." + extension;
+}

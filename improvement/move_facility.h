@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdio>
+
+#include "improvement/move_swap_common.h"
+#include "model/route.h"
+#include "runs/run_frame.h"
+
+class CAlgoStat;
+class CFacility;
+class CTramletDoc;
+
+// The best move of one scan: the customer or supplier f that leaves its source route, where it
+// leaves (p, f, s), and the link (a, b) of the target route it enters.
+struct MoveCandidate {
+    double m_dSavings = 0.0;
+    CRoute* m_pSourceRoute = nullptr;
+    CFacility* m_pFacility = nullptr;
+    CRoute::POSITION m_posFacility{};
+    CFacility* m_pPredecessor = nullptr;
+    CFacility* m_pSuccessor = nullptr;
+    CRoute* m_pTargetRoute = nullptr;
+    CFacility* m_pLinkFrom = nullptr; // a
+    CFacility* m_pLinkTo = nullptr;   // b
+    CRoute::POSITION m_posLinkTo{};
+};
+
+// Move Facility: a best-improvement local search that takes one customer or supplier out of
+// its route and inserts it into a link of another route, as long as some move saves distance.
+class CMoveFacility {
+public:
+    explicit CMoveFacility(CTramletDoc& document);
+
+    // One full scan of the neighbourhood. Fills the candidate with the first move of largest
+    // savings in scan order and returns true when its savings are strictly positive.
+    bool FindBestMove(MoveCandidate& candidate);
+    // Performs the move, updates the recorded distance and cost and the run's counters, shows
+    // the step and deletes the source route when it has become empty.
+    void ApplyMove(const MoveCandidate& candidate);
+
+    // The whole run inside the frame: the check at Standard, the status window, the steps until
+    // no move saves anything, and the record's count and delta objective.
+    void Run(CAlgoStat& record);
+
+    int GetStepCount() const { return m_lSteps; }
+    double GetCumulativeSavings() const { return m_dCumulativeSavings; }
+    const SStepReport& GetReport() const { return m_report; }
+
+private:
+    void Scan(MoveCandidate& candidate, std::FILE* log);
+    void ShowReport() const;
+
+    CTramletDoc& m_document;
+    CRouteScanView m_view;
+    int m_lSteps = 0;
+    double m_dCumulativeSavings = 0.0;
+    SStepReport m_report;
+};
+
+// The Move Facility command: nothing with fewer than two routes (refused), otherwise the run.
+ERunResult RunMoveFacility(CTramletDoc& document);

@@ -1,0 +1,119 @@
+#pragma once
+
+// What Move Facility and Swap Facility share: the step report their status windows show, the
+// display routes of a step, a flat view of the routes for the scans, the Debug lines of the
+// output log and the frame of a run.
+
+#include <cstdio>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/route.h"
+#include "runs/run_frame.h"
+
+class CAlgoStat;
+class CFacility;
+class CTramletDoc;
+
+constexpr int STEP_REPORT_FACILITY_SLOTS = 10;
+constexpr int STEP_REPORT_ROUTE_SLOTS = 2;
+
+// The fields a status window reads after each step: the steps applied in the run, the savings
+// of the last step, the cumulative savings, and the facilities and routes of the last step.
+struct SStepReport {
+    int m_lCount = 0;
+    double m_dLastSavings = 0.0;
+    double m_dCumulativeSavings = 0.0;
+    const CFacility* m_pFacility[STEP_REPORT_FACILITY_SLOTS] = {};
+    const CRoute* m_pRoute[STEP_REPORT_ROUTE_SLOTS] = {};
+
+    // Empties every field (the start of a run).
+    void Clear() { *this = SStepReport(); }
+    // One more step with these savings.
+    void AddStep(double savings) {
+        m_lCount += 1;
+        m_dLastSavings = savings;
+        m_dCumulativeSavings += savings;
+    }
+};
+
+// A facility of a status window: type name and label ("Customer c1"), "None" for an empty slot.
+std::string FormatReportFacility(const CFacility* f);
+// The room a route has left for a type, "None" for an empty slot.
+std::string FormatReportCapacity(const CRoute* route, int type);
+
+// The short routes that show one step, drawn over the project's routes. At report level
+// Detailed they are added to the project as temporary routes while the run pauses, and always
+// taken out again, so the project's routes are as before.
+class CStepDisplayRoutes {
+public:
+    explicit CStepDisplayRoutes(CTramletDoc& document) : m_document(document) {}
+    // A display route of the facilities in order (their route fields untouched).
+    void Add(std::initializer_list<CFacility*> sequence, int colorIndex);
+    // The Detailed display: colours set, the routes added as temporary routes, graphical views
+    // redrawn, the status window refreshed, the run paused; then the temporary routes removed.
+    // An abort from the pause dialog removes them too before it ends the run.
+    void ShowAndPause(const std::function<void()>& refreshStatusWindow);
+    int GetCount() const { return static_cast<int>(m_routes.size()); }
+    const CRoute& GetRoute(int k) const { return *m_routes[k].route; }
+
+private:
+    struct SDisplayRoute {
+        std::unique_ptr<CRoute> route;
+        int colorIndex = 0;
+    };
+    void RemoveTemporaryRoutes(int added);
+
+    CTramletDoc& m_document;
+    std::vector<SDisplayRoute> m_routes;
+};
+
+// A flat copy of the routes' visiting sequences, made once per scan so that the inner loops of
+// the scans read arrays and the distance matrix only. Its buffers are kept from scan to scan.
+struct SScanEntry {
+    CFacility* facility;
+    CRoute::POSITION position;
+    int index;    // the facility's number (its distance-matrix row)
+    int type;     // customer 0, supplier 1, depot 2
+    int quantity; // the facility's quantity
+};
+struct SScanRoute {
+    CRoute* route;
+    int first; // the first entry of the route in the entry array
+    int size;  // its number of entries
+    // A route holding only its two depot entries (or nothing) has nothing to move.
+    bool HasFacilities() const { return size > 2; }
+};
+class CRouteScanView {
+public:
+    void Build(CTramletDoc& document);
+    std::vector<SScanEntry> entries;
+    std::vector<SScanRoute> routes;
+};
+
+// The Debug lines of the scans: "... %s %s from link (%s %s, %s %s) with quantity %d and ...
+// %.3lf\n" for a facility leaving its link (p, f, s), and "... link (%s %s, %s %s) ... %.3lf\n"
+// for a link (a, b) with a value. Type name and label of each facility.
+void WriteFacilityLine(std::FILE* file, const char* format, const CFacility* f, const CFacility* p,
+                       const CFacility* s, int quantity, double value);
+void WriteLinkLine(std::FILE* file, const char* format, const CFacility* a, const CFacility* b, double value);
+void WriteBestLine(std::FILE* file, const char* format, const CFacility* f, const CFacility* p,
+                   const CFacility* s);
+
+// Runs scan with the output log open for appending when the report level is Debug and an
+// output log is set (a failed open raises a CFileException), else with a null file.
+void RunScanWithDebugLog(CTramletDoc& document, const std::function<void(std::FILE*)>& scan);
+
+// Whether Move Facility and Swap Facility are enabled: no algorithm runs and the project has at
+// least two routes.
+bool CanMoveOrSwapFacility(const CTramletDoc& document);
+
+// The frame of Move Facility and Swap Facility: the run frame with the Abort dialog, the
+// announcement and no heading. A run ended by an abort, a refused time-limit extension, a
+// failed check or a failed output-log write deletes all routes and records nothing; a run that
+// runs out of memory records nothing and leaves the routes as the last completed step left them.
+ERunResult RunMoveSwapFrame(CTramletDoc& document, unsigned nameId, const std::string& statusWindow,
+                            const AlgorithmBody& body);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdio>
+
+#include "improvement/move_swap_common.h"
+#include "model/route.h"
+#include "runs/run_frame.h"
+
+class CAlgoStat;
+class CFacility;
+class CTramletDoc;
+
+// The best swap of one scan: f1 leaves the first route R1 from (p1, f1, s1) and enters the
+// link (e, g) of the second route R2; f2 leaves R2 from (p2, f2, s2) and enters the link (c, d)
+// of R1. R1 comes before R2 in the project's route order.
+struct SwapCandidate {
+    double m_dSavings = 0.0;
+    CRoute* m_pFirstRoute = nullptr;
+    CRoute* m_pSecondRoute = nullptr;
+    CFacility* m_pFacility1 = nullptr;
+    CRoute::POSITION m_posFacility1{};
+    CFacility* m_pPredecessor1 = nullptr;
+    CFacility* m_pSuccessor1 = nullptr;
+    CFacility* m_pFacility2 = nullptr;
+    CRoute::POSITION m_posFacility2{};
+    CFacility* m_pPredecessor2 = nullptr;
+    CFacility* m_pSuccessor2 = nullptr;
+    CFacility* m_pLinkFrom1 = nullptr; // e
+    CFacility* m_pLinkTo1 = nullptr;   // g
+    CRoute::POSITION m_posLinkTo1{};
+    CFacility* m_pLinkFrom2 = nullptr; // c
+    CFacility* m_pLinkTo2 = nullptr;   // d
+    CRoute::POSITION m_posLinkTo2{};
+};
+
+// Swap Facility: a best-improvement local search that exchanges a customer or supplier of one
+// route with one of another route, each inserted at the best place of its new route, as long
+// as some swap saves distance.
+class CSwapFacility {
+public:
+    explicit CSwapFacility(CTramletDoc& document);
+
+    // One full scan of the neighbourhood. Fills the candidate with the first swap of largest
+    // savings in scan order and returns true when its savings are strictly positive.
+    bool FindBestSwap(SwapCandidate& candidate);
+    // Performs the swap, updates the recorded distance and cost and the run's counters and
+    // shows the step.
+    void ApplySwap(const SwapCandidate& candidate);
+
+    // The whole run inside the frame (as CMoveFacility::Run).
+    void Run(CAlgoStat& record);
+
+    int GetStepCount() const { return m_lSteps; }
+    double GetCumulativeSavings() const { return m_dCumulativeSavings; }
+    const SStepReport& GetReport() const { return m_report; }
+
+private:
+    void Scan(SwapCandidate& candidate, std::FILE* log);
+    void ShowReport() const;
+
+    CTramletDoc& m_document;
+    CRouteScanView m_view;
+    int m_lSteps = 0;
+    double m_dCumulativeSavings = 0.0;
+    SStepReport m_report;
+};
+
+// The Swap Facility command: nothing with fewer than two routes (refused), otherwise the run.
+ERunResult RunSwapFacility(CTramletDoc& document);

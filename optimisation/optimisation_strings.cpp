@@ -1,0 +1,33 @@
+#include "optimisation/optimisation_strings.h"
+
+namespace {
+
+const StringTable kOptimisationStringTable = {
+    {IDS_CMD_WRITE_LP_FORMULATION, "Write the VRPB instance problem to an external text file"},
+    {IDS_CMD_READ_GLPSOL_SOLUTION,
+     "Read the instance problem solution created by the glpsol solver from an external text file"},
+    {IDS_CMD_READ_CPLEX_SOLUTION,
+     "Read the instance problem solution created by the cplex solver from an external text file"},
+    {IDS_CMD_READ_GUROBI_SOLUTION,
+     "Read the instance problem solution created by the gurobi solver from an external text file"},
+    {IDS_INVALID_GLPSOL_SOLUTION, "Invalid glpk solution file %s or file does not contain solution or "
+                                  "solution does not match current project"},
+    {IDS_INVALID_CPLEX_SOLUTION, "Invalid cplex solution file %s or file does not contain solution or "
+                                 "solution does not match current project"},
+    {IDS_INVALID_GUROBI_SOLUTION, "Invalid gurobi solution file %s or file does not contain solution or "
+                                  "solution does not match current project"},
+};
+
+} // namespace
+
+const StringTable* GetOptimisationStringTable() {
+    return &kOptimisationStringTable;
+}
+
+std::string LoadOptimisationString(unsigned id) {
+    if (HasResourceString(id)) {
+        return LoadResourceString(id);
+    }
+    auto it = kOptimisationStringTable.find(id);
+    return it != kOptimisationStringTable.end() ? std::string(it->second) : std::string();
+}

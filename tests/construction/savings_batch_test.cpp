@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/support/app_fixture.h"
+
+namespace {
+
+struct SBatchRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class SavingsBatchTest : public ::testing::Test {
+protected:
+    SBatchRun Run(const std::string& arguments) {
+        const std::string errFile = folder.File("stderr.txt");
+        const std::string command = "cd '" + folder.Path().string() + "' && HOME='" + folder.Path().string() +
+                                    "' XDG_STATE_HOME= XDG_DATA_HOME= " + TRAMLET_BATCH + " " + arguments +
+                                    " 2>'" + errFile + "'";
+        SBatchRun run;
+        std::FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            run.out.append(buffer, n);
+        }
+        int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadWholeFile(errFile);
+        return run;
+    }
+    CTempFolder folder;
+};
+
+TEST_F(SavingsBatchTest, RunsEverySavingsCommandWithItsParameters) {
+    SBatchRun run = Run("--new add-random 12 6 1 20 20 3 --crossover-penalty-factor 0.5 savings-serial "
+                        "savings-parallel --randomization-depth 2 --iterations 4 savings-randomized-serial");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("  1  Savings (Greedy Serial)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  2  Savings (Greedy Parallel)"), std::string::npos);
+    EXPECT_NE(run.out.find("  3  Savings (Randomized Serial)"), std::string::npos);
+    // Parameter column: the factor for the greedy runs, the depth for the randomized one.
+    EXPECT_NE(run.out.find("      0.500"), std::string::npos);
+    EXPECT_NE(run.out.find("      2.000"), std::string::npos);
+}
+
+TEST_F(SavingsBatchTest, RefusedParametersAndTheUnavailableParallelVariantFail) {
+    SBatchRun depth = Run("--new add-random 3 0 1 20 20 3 --randomization-depth 5");
+    EXPECT_EQ(depth.status, 1);
+    EXPECT_NE(depth.err.find("Invalid randomization depth 5 outside range [1, 4]"), std::string::npos)
+        << depth.err;
+    SBatchRun factor = Run("--new add-random 3 0 1 20 20 3 --crossover-penalty-factor 1.5");
+    EXPECT_EQ(factor.status, 1);
+    EXPECT_NE(factor.err.find("Invalid crossover savings penalty factor 1.500000 out of valid range"),
+              std::string::npos);
+    SBatchRun parallel = Run("--new add-random 3 0 1 20 20 3 savings-randomized-parallel");
+    EXPECT_EQ(parallel.status, 0);
+    EXPECT_NE(
+        parallel.err.find("Function OnAlgorithmsSavingsParallelRandomized has not yet been implemented"),
+        std::string::npos);
+}
+
+TEST_F(SavingsBatchTest, DisplaySavingsPrintsTheGrid) {
+    SBatchRun run = Run("--new add-random 2 1 1 20 20 3 --quiet display-savings");
+    ASSERT_EQ(run.status, 0) << run.err;
+    // A heading line and one line per facility (two customers, a supplier, the depot).
+    EXPECT_EQ(run.out.rfind("\tc1\tc2\ts1\td1\nc1\t\t", 0), 0u) << run.out;
+    int lines = 0;
+    for (char ch : run.out) {
+        lines += ch == '\n' ? 1 : 0;
+    }
+    EXPECT_EQ(lines, 5);
+    // Supplier and depot rows stay empty.
+    EXPECT_NE(run.out.find("\ns1\t\t\t\t\nd1\t\t\t\t\n"), std::string::npos);
+    SBatchRun none = Run("--new add-random 1 0 1 20 20 3 display-savings");
+    EXPECT_EQ(none.status, 1);
+}
+
+} // namespace

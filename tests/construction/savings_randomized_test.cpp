@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "construction/savings.h"
+#include "runs/algorithm_parameters.h"
+#include "tests/construction/savings_fixture.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using RouteList = std::vector<Labels>;
+
+class SavingsRandomizedTest : public SavingsFixture {
+protected:
+    // 15 customers and 10 suppliers placed at random, quantities up to 30.
+    void AddRandomProject() {
+        SRandomFacilitiesRequest request;
+        request.number[FT_CUSTOMER] = 15;
+        request.number[FT_SUPPLIER] = 10;
+        request.maxQuantity[0] = 30;
+        request.maxQuantity[1] = 30;
+        request.seed = 5;
+        ASSERT_TRUE(doc->AddRandomFacilities(request));
+        ui.ClearRecords();
+    }
+};
+
+TEST_F(SavingsRandomizedTest, DepthOneFollowsTheLargestSavingsAndImprovesOnlyOnce) {
+    AddCustomer("c1", 0, 30, 30);
+    AddCustomer("c2", 0, 60, 30);
+    AddCustomer("c3", 0, 90, 50);
+    AddSupplier("s1", 0, 100, 50);
+    doc->SetMaxIterations(3);
+    doc->SetSeed(7);
+    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    EXPECT_EQ(Routes(), (RouteList{{"c2", "c3", "s1"}, {"c1"}}));
+    const CAlgoStat& record = LastRecord();
+    EXPECT_EQ(record.m_strAlgoName, "Savings (Randomized Serial)");
+    EXPECT_DOUBLE_EQ(record.m_dDistance, 260.0);
+    EXPECT_DOUBLE_EQ(record.m_dCost, 260.0);
+    // Every iteration builds the same solution: only the first one is cheaper than the best.
+    EXPECT_EQ(record.m_lIterations, 3);
+    EXPECT_EQ(record.m_lCount, 1);
+    EXPECT_DOUBLE_EQ(record.m_dParameter, 1.0);
+    EXPECT_EQ(record.m_uSeed, 7u);
+    EXPECT_EQ(doc->GetRoute(0)->GetLabel(), "1");
+    EXPECT_EQ(ui.abortDialogsShown, 1);
+    EXPECT_NO_THROW(doc->CheckSolution(true));
+}
+
+TEST_F(SavingsRandomizedTest, AJoinAfterTheLastCustomerMustFitTheRoute) {
+    // c2-c3 opens the route with 80 units; c3 -> c1 saves 60 and the pair fits, the route not.
+    AddCustomer("c1", 0, 30, 40);
+    AddCustomer("c2", 0, 60, 40);
+    AddCustomer("c3", 0, 90, 40);
+    doc->SetMaxIterations(2);
+    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    EXPECT_EQ(Routes(), (RouteList{{"c2", "c3"}, {"c1"}}));
+    EXPECT_NO_THROW(doc->CheckSolution(true));
+}
+
+TEST_F(SavingsRandomizedTest, ASeedGivesTheSameRunAndMoreIterationsNeverCostMore) {
+    AddRandomProject();
+    SetAlgorithmRandomizationDepth(*doc, 3);
+    doc->SetSeed(11);
+    doc->SetMaxIterations(1);
+    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    const double singleCost = LastRecord().m_dCost;
+    EXPECT_EQ(LastRecord().m_lCount, 1);
+
+    doc->SetMaxIterations(8);
+    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    const std::vector<Labels> first = Routes();
+    const CAlgoStat firstRecord = LastRecord();
+    EXPECT_LE(firstRecord.m_dCost, singleCost);
+    EXPECT_GE(firstRecord.m_lCount, 1);
+    EXPECT_LE(firstRecord.m_lCount, 8);
+    EXPECT_EQ(firstRecord.m_lIterations, 8);
+    EXPECT_DOUBLE_EQ(firstRecord.m_dParameter, 3.0);
+    EXPECT_EQ(firstRecord.m_lNumberOfRoutedFacilities, 25);
+    EXPECT_NO_THROW(doc->CheckSolution(true));
+
+    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    EXPECT_EQ(Routes(), first);
+    EXPECT_DOUBLE_EQ(LastRecord().m_dDistance, firstRecord.m_dDistance);
+    EXPECT_EQ(LastRecord().m_lCount, firstRecord.m_lCount);
+    for (CRoute* route : doc->GetRoutes()) {
+        EXPECT_LE(route->GetQuantity(FT_CUSTOMER), 100);
+        EXPECT_LE(route->GetQuantity(FT_SUPPLIER), 100);
+    }
+}
+
+TEST_F(SavingsRandomizedTest, AbortAtTheFirstContinuationCheckDeletesTheRoutesAndRecordsNothing) {
+    AddRandomProject();
+    ui.abortAfterProcessCalls = 0;
+    EXPECT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::aborted);
+    EXPECT_EQ(Messages(), Texts{"Algorithm aborted by the user"});
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_EQ(doc->GetRoutedCount(), 0);
+    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
+    EXPECT_EQ(ui.abortDialogsClosed, 1);
+    for (int k = 0; k < doc->GetNumberOfCustomers(); ++k) {
+        EXPECT_EQ(doc->GetFacility(FT_CUSTOMER, k)->GetRoute(), nullptr);
+    }
+}
+
+TEST_F(SavingsRandomizedTest, ParallelVariantSaysItIsNotAvailableAndRecordsAnEmptyRun) {
+    AddCustomer("c1", 0, 30, 30);
+    AddCustomer("c2", 0, 60, 130);
+    doc->SetRandomizationDepth(2);
+    ASSERT_EQ(OnAlgorithmsSavingsParallelRandomized(*doc), ERunResult::recorded);
+    EXPECT_EQ(Messages(),
+              Texts{"Function OnAlgorithmsSavingsParallelRandomized has not yet been implemented"});
+    const CAlgoStat& record = LastRecord();
+    EXPECT_EQ(record.m_strAlgoName, "Savings (Randomized Parallel)");
+    EXPECT_EQ(record.m_lNumberOfRoutes, 0);
+    EXPECT_EQ(record.m_lCount, 0);
+    EXPECT_DOUBLE_EQ(record.m_dParameter, 2.0);
+    EXPECT_DOUBLE_EQ(record.m_dCost, 160 * 1000.0);
+
+    doc->DeleteFacility(doc->GetFacility(FT_CUSTOMER, 0));
+    ui.ClearRecords();
+    ASSERT_EQ(OnAlgorithmsSavingsParallelRandomized(*doc), ERunResult::recorded);
+    EXPECT_EQ(Messages(),
+              (Texts{"Function OnAlgorithmsSavingsParallelRandomized has not yet been implemented",
+                     "No pair of facilities that would create a feasible shortcut with positive "
+                     "savings exists"}));
+}
+
+} // namespace

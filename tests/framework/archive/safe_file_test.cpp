@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "framework/archive/safe_file.h"
+#include "framework/exceptions/file_exception.h"
+#include "tests/support/app_fixture.h"
+
+namespace {
+
+TEST(SafeFileTest, AReplacedFileKeepsItsPermissionsAndALinkKeepsPointingAtIt) {
+    CTempFolder folder;
+    const std::string path = folder.File("real.tramlet");
+    WriteFileSafely(path, "first");
+    ::chmod(path.c_str(), 0640);
+    std::filesystem::create_symlink("real.tramlet", folder.Path() / "link.tramlet");
+    WriteFileSafely(folder.File("link.tramlet"), std::string("second\0bytes", 12));
+    EXPECT_EQ(ReadFileBytes(path), std::string("second\0bytes", 12));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() / "link.tramlet"));
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+    // No temporary file is left beside them.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+}
+
+TEST(SafeFileTest, AWriterGivenUpBeforeItsCommitLeavesTheOldFileAlone) {
+    CTempFolder folder;
+    const std::string path = folder.File("p.tramlet");
+    WriteFileSafely(path, "old");
+    {
+        CSafeFileWriter writer(path);
+        writer.Write("partial", 7);
+    }
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    try {
+        ReadFileBytes(folder.File("missing.tramlet"));
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(error.m_strFileName, folder.File("missing.tramlet"));
+    }
+    EXPECT_THROW(ReadFileBytes(folder.Path().string()), CFileException);
+}
+
+} // namespace
