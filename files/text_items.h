@@ -13,7 +13,8 @@ std::vector<std::string> SplitItems(const std::string& line, const char* separat
 
 // The rest of the line after its first skip items (and the separators behind them), with
 // trailing blanks and tabs dropped; empty when the line has no more.
-std::string RestOfLineAfterItems(const std::string& line, int skip, const char* separators = kBlankSeparators);
+std::string RestOfLineAfterItems(const std::string& line, int skip,
+                                 const char* separators = kBlankSeparators);
 
 // The text between the first two double quotes of a line; empty when it holds fewer than two.
 std::string ExtractQuotedValue(const std::string& line);

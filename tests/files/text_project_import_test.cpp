@@ -320,7 +320,8 @@ TEST_F(ImportTest, IncompleteScalarDataIsRefusedAfterTheLastLine) {
 }
 
 TEST_F(ImportTest, FacilityNameIsTheRestOfTheDataLine) {
-    WriteFile("p.cus", "c1 1000 1000 30 circle 20 red North  Plant \t\r\nc2 4000 1000 40 circle 20 red Beta\n");
+    WriteFile("p.cus",
+              "c1 1000 1000 30 circle 20 red North  Plant \t\r\nc2 4000 1000 40 circle 20 red Beta\n");
     ASSERT_TRUE(Import()) << ::testing::PrintToString(Messages());
     EXPECT_EQ(doc->GetFacility(FT_CUSTOMER, 0)->GetName(), "North  Plant");
     EXPECT_EQ(doc->GetFacility(FT_CUSTOMER, 1)->GetName(), "Beta");
