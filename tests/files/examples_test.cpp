@@ -14,7 +14,7 @@ std::string Example(const std::string& name) {
 using ExamplesTest = ProjectFixture;
 
 TEST_F(ExamplesTest, ShippedProjectsImportWithoutComplaint) {
-    for (const char* name : {"harbour", "random200", "prairie"}) {
+    for (const char* name : {"harbour", "random50", "random200", "prairie"}) {
         std::unique_ptr<CTramletDoc> imported = OpenTextProject(Example(name));
         ASSERT_NE(imported, nullptr) << name;
         EXPECT_TRUE(Messages().empty()) << name << ": " << (Messages().empty() ? "" : Messages().front());
