@@ -87,8 +87,7 @@ inline std::unique_ptr<CTramletDoc> MakeRandomBenchProject(int facilities, int c
 // worth the name; null when it cannot be read.
 inline std::unique_ptr<CTramletDoc> OpenExampleBenchProject(const std::string& name) {
     SharedBenchEnvironment();
-    std::filesystem::path path =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / name / (name + ".dat");
+    std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / name / (name + ".dat");
     std::unique_ptr<CTramletDoc> doc = OpenTextProject(path.string());
     if (doc != nullptr) {
         doc->MakeActive();
