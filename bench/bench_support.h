@@ -6,14 +6,19 @@
 
 #include <unistd.h>
 
+#include <benchmark/benchmark.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/tramlet_app.h"
+#include "files/text_project_import.h"
 #include "framework/platform/scripted_user_interface.h"
 #include "model/tramlet_doc.h"
+#include "runs/run_frame.h"
 
 class CBenchEnvironment {
 public:
@@ -64,3 +69,64 @@ private:
     CScriptedUserInterface m_ui;
     std::unique_ptr<CTramletApp> m_app;
 };
+
+// One environment per benchmark program, made on first use.
+inline CBenchEnvironment& SharedBenchEnvironment() {
+    static CBenchEnvironment environment;
+    return environment;
+}
+
+// A random project of the given size: two thirds customers, the rest suppliers, one depot more,
+// seed 12345, 100 vehicles of the given capacity, quantities up to 20.
+inline std::unique_ptr<CTramletDoc> MakeRandomBenchProject(int facilities, int capacity = 100) {
+    return SharedBenchEnvironment().MakeRandomProject(facilities * 2 / 3, facilities - facilities * 2 / 3,
+                                                      12345, 100, capacity);
+}
+
+// The example project examples/<name>/<name>.dat at report level Database without a time limit
+// worth the name; null when it cannot be read.
+inline std::unique_ptr<CTramletDoc> OpenExampleBenchProject(const std::string& name) {
+    SharedBenchEnvironment();
+    std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / name / (name + ".dat");
+    std::unique_ptr<CTramletDoc> doc = OpenTextProject(path.string());
+    if (doc != nullptr) {
+        doc->MakeActive();
+        doc->SetReportLevel(1);
+        doc->SetTimeLimit(3600.0);
+    }
+    return doc;
+}
+
+// Times one algorithm command per iteration; prepare (untimed) runs before each one. The
+// statistics list is emptied between runs, and the size of the project is given to the
+// benchmark so that a Complexity() fit reports how the command scales. A run that is not
+// recorded stops the benchmark with an error.
+inline void TimeRecordedCommand(benchmark::State& state, CTramletDoc* doc, ERunResult (*run)(CTramletDoc&),
+                                const std::function<void(CTramletDoc&)>& prepare = {}) {
+    if (doc == nullptr) {
+        state.SkipWithError("project not available");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc->GetAlgorithmStatistics().clear();
+        if (prepare) {
+            prepare(*doc);
+        }
+        state.ResumeTiming();
+        if (run(*doc) != ERunResult::recorded) {
+            state.SkipWithError("the run was not recorded");
+            return;
+        }
+    }
+    state.SetComplexityN(doc->GetNumberOfCustomers() + doc->GetNumberOfSuppliers());
+    state.counters["routes"] = doc->GetNumberOfRoutes();
+    state.counters["routed"] = doc->GetRoutedCount();
+    state.counters["distance"] = doc->GetCurrentSolution().m_dDistance;
+}
+
+// The project sizes every command is timed on: 50, 100, 200 and 400 facilities; the times of a
+// command fitted against them (Complexity()) show how it scales.
+inline void RandomProjectSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMicrosecond);
+}

@@ -1,45 +1,19 @@
 // Times Nearest Neighbor, Sweep, Cheapest and Priciest Insertion and the insertion-penalty grid
 // on random projects of 50, 100, 200 and 400 facilities (two thirds customers, one depot) and
-// on the 200-facility example. The insertions start from one route per twentieth facility,
-// each holding one customer, so that they place almost every facility.
+// on the 200-facility example; the fits of the random sizes print how each command scales.
+// The insertions start from one route per twentieth facility, each holding one customer, so
+// that they place almost every facility.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <string>
 
 #include "bench/bench_support.h"
 #include "construction/insertion.h"
 #include "construction/insertion_penalties.h"
 #include "construction/nearest_neighbor.h"
 #include "construction/sweep.h"
-#include "files/text_project_import.h"
 
 namespace {
-
-CBenchEnvironment& Environment() {
-    static CBenchEnvironment environment;
-    return environment;
-}
-
-std::unique_ptr<CTramletDoc> RandomProject(int facilities, int capacity = 100) {
-    auto doc = Environment().MakeRandomProject(facilities * 2 / 3, facilities - facilities * 2 / 3, 12345,
-                                               100, capacity);
-    return doc;
-}
-
-// The 200-facility example project (null when it cannot be read).
-std::unique_ptr<CTramletDoc> ExampleProject() {
-    std::filesystem::path path = std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" /
-                                 "random200" / "random200.dat";
-    std::unique_ptr<CTramletDoc> doc = OpenTextProject(path.string());
-    if (doc != nullptr) {
-        doc->MakeActive();
-        doc->SetReportLevel(1);
-        doc->SetTimeLimit(3600.0);
-    }
-    return doc;
-}
 
 // Routes depot, c, depot for every twentieth customer (at least two), recorded as the
 // current solution, as a construction would leave them.
@@ -62,86 +36,60 @@ void SeedRoutes(CTramletDoc& doc) {
     doc.GetCurrentSolution().m_dCost = cost;
 }
 
-void RunConstruction(benchmark::State& state, CTramletDoc* doc, ERunResult (*run)(CTramletDoc&)) {
-    if (doc == nullptr) {
-        state.SkipWithError("project not available");
-        return;
-    }
-    for (auto _ : state) {
-        run(*doc);
-        state.PauseTiming();
-        doc->GetAlgorithmStatistics().clear();
-        state.ResumeTiming();
-    }
-    state.counters["routed"] = doc->GetRoutedCount();
-}
-
-void RunInsertion(benchmark::State& state, CTramletDoc* doc, ERunResult (*run)(CTramletDoc&)) {
-    if (doc == nullptr) {
-        state.SkipWithError("project not available");
-        return;
-    }
-    int inserted = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        SeedRoutes(*doc);
-        doc->GetAlgorithmStatistics().clear();
-        state.ResumeTiming();
-        run(*doc);
-        inserted = doc->GetCurrentSolution().m_lCount;
-    }
-    state.counters["inserted"] = inserted;
+int Size(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
 }
 
 void BM_NearestNeighbor(benchmark::State& state) {
-    auto doc = RandomProject(static_cast<int>(state.range(0)));
-    RunConstruction(state, doc.get(), RunNearestNeighbor);
+    auto doc = MakeRandomBenchProject(Size(state));
+    TimeRecordedCommand(state, doc.get(), RunNearestNeighbor);
 }
 void BM_Sweep(benchmark::State& state) {
-    auto doc = RandomProject(static_cast<int>(state.range(0)));
-    RunConstruction(state, doc.get(), RunSweep);
+    auto doc = MakeRandomBenchProject(Size(state));
+    TimeRecordedCommand(state, doc.get(), RunSweep);
 }
 void BM_CheapestInsertion(benchmark::State& state) {
-    auto doc = RandomProject(static_cast<int>(state.range(0)), 1000);
-    RunInsertion(state, doc.get(), RunCheapestInsertion);
+    auto doc = MakeRandomBenchProject(Size(state), 1000);
+    TimeRecordedCommand(state, doc.get(), RunCheapestInsertion, SeedRoutes);
 }
 void BM_PriciestInsertion(benchmark::State& state) {
-    auto doc = RandomProject(static_cast<int>(state.range(0)), 1000);
-    RunInsertion(state, doc.get(), RunPriciestInsertion);
+    auto doc = MakeRandomBenchProject(Size(state), 1000);
+    TimeRecordedCommand(state, doc.get(), RunPriciestInsertion, SeedRoutes);
 }
 void BM_InsertionPenaltyGrid(benchmark::State& state) {
-    auto doc = RandomProject(static_cast<int>(state.range(0)), 1000);
+    auto doc = MakeRandomBenchProject(Size(state), 1000);
     SeedRoutes(*doc);
     for (auto _ : state) {
         CInsertionPenaltyGrid grid = ComputeInsertionPenaltyGrid(*doc);
         benchmark::DoNotOptimize(grid.data());
     }
+    state.SetComplexityN(Size(state));
 }
 
 void BM_Example200NearestNeighbor(benchmark::State& state) {
-    auto doc = ExampleProject();
-    RunConstruction(state, doc.get(), RunNearestNeighbor);
+    auto doc = OpenExampleBenchProject("random200");
+    TimeRecordedCommand(state, doc.get(), RunNearestNeighbor);
 }
 void BM_Example200Sweep(benchmark::State& state) {
-    auto doc = ExampleProject();
-    RunConstruction(state, doc.get(), RunSweep);
+    auto doc = OpenExampleBenchProject("random200");
+    TimeRecordedCommand(state, doc.get(), RunSweep);
 }
 void BM_Example200CheapestInsertion(benchmark::State& state) {
-    auto doc = ExampleProject();
-    RunInsertion(state, doc.get(), RunCheapestInsertion);
+    auto doc = OpenExampleBenchProject("random200");
+    TimeRecordedCommand(state, doc.get(), RunCheapestInsertion, SeedRoutes);
 }
 void BM_Example200PriciestInsertion(benchmark::State& state) {
-    auto doc = ExampleProject();
-    RunInsertion(state, doc.get(), RunPriciestInsertion);
+    auto doc = OpenExampleBenchProject("random200");
+    TimeRecordedCommand(state, doc.get(), RunPriciestInsertion, SeedRoutes);
 }
 
 } // namespace
 
-BENCHMARK(BM_NearestNeighbor)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Sweep)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CheapestInsertion)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PriciestInsertion)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_InsertionPenaltyGrid)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NearestNeighbor)->Apply(RandomProjectSizes)->Complexity();
+BENCHMARK(BM_Sweep)->Apply(RandomProjectSizes)->Complexity();
+BENCHMARK(BM_CheapestInsertion)->Apply(RandomProjectSizes)->Complexity();
+BENCHMARK(BM_PriciestInsertion)->Apply(RandomProjectSizes)->Complexity();
+BENCHMARK(BM_InsertionPenaltyGrid)->Apply(RandomProjectSizes)->Complexity();
 BENCHMARK(BM_Example200NearestNeighbor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Example200Sweep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Example200CheapestInsertion)->Unit(benchmark::kMicrosecond);

@@ -5,7 +5,9 @@
 #include "framework/parameters/long_parameter.h"
 #include "framework/platform/user_interface.h"
 #include "model/tramlet_doc.h"
+
 #include <iterator>
+#include <memory>
 
 CFacility* GetFirstFacility(const CRoute& route) {
     const CRoute::FacilityList& list = route.GetFacilities();
@@ -60,8 +62,23 @@ void ShowNoFeasibleShortcutMessage() {
                                   EMessageIcon::exclamation, EMessageButtons::ok);
 }
 
+void CSavingsProgress::Pause(const CRoute* privateRoute) {
+    if (privateRoute == nullptr) {
+        m_document.PauseAlgorithm();
+        return;
+    }
+    m_document.AddRoute(std::make_unique<CRoute>(*privateRoute), false);
+    try {
+        m_document.PauseAlgorithm();
+    } catch (...) {
+        m_document.RemoveLastRoute(false);
+        throw;
+    }
+    m_document.RemoveLastRoute(false);
+}
+
 void CSavingsProgress::Step(const CRoute& route, const CFacility* f, int insertions, double savings,
-                            double distance) {
+                            double distance, bool privateRoute) {
     const int level = m_document.GetReportLevel();
     if (level < REPORT_STANDARD) {
         return;
@@ -82,17 +99,17 @@ void CSavingsProgress::Step(const CRoute& route, const CFacility* f, int inserti
     report.m_dTotalDistance = distance;
     report.Show();
     if (level >= REPORT_DEBUG) {
-        m_document.PauseAlgorithm();
+        Pause(privateRoute ? &route : nullptr);
     }
 }
 
-void CSavingsProgress::RouteClosed() {
+void CSavingsProgress::RouteClosed(const CRoute* privateRoute) {
     const int level = m_document.GetReportLevel();
     if (level < REPORT_STANDARD) {
         return;
     }
     m_document.RedrawAllViews();
     if (level >= REPORT_DETAILED) {
-        m_document.PauseAlgorithm();
+        Pause(privateRoute);
     }
 }

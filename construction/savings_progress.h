@@ -38,7 +38,10 @@ std::unique_ptr<CRoute> MakeSavingsRoute(CTramletDoc& document, CFacility* depot
 void ShowNoFeasibleShortcutMessage();
 
 // The status window, the redraws and the pauses of a savings run, at the levels the project's
-// report level asks for (read at every call: it may be changed at a pause).
+// report level asks for (read at every call: it may be changed at a pause). A route that is not
+// the project's (the private routes of the randomized method) is shown while the run pauses by
+// a copy added to the project as a temporary route, which is always taken out again, also when
+// the run is aborted at the pause, so that the project's routes are as before.
 class CSavingsProgress {
 public:
     explicit CSavingsProgress(CTramletDoc& document) : m_document(document) {}
@@ -46,11 +49,15 @@ public:
     // After a step placed f on the route (insertions: the facilities placed so far, savings: the
     // value of the join, distance: the total distance): Standard and above refresh the "Insert
     // Facility Report" (CReportInsertFacility) with f, its neighbours and the route's capacity
-    // left, Debug pauses.
-    void Step(const CRoute& route, const CFacility* f, int insertions, double savings, double distance);
-    // After a route was closed: Standard and above redraw the views, Detailed and above pause.
-    void RouteClosed();
+    // left, Debug pauses with the route shown (privateRoute: as a temporary route).
+    void Step(const CRoute& route, const CFacility* f, int insertions, double savings, double distance,
+              bool privateRoute = false);
+    // After a route was closed: Standard and above redraw the views, Detailed and above pause;
+    // a private route closed is shown as a temporary route while the run pauses.
+    void RouteClosed(const CRoute* privateRoute = nullptr);
 
 private:
+    void Pause(const CRoute* privateRoute);
+
     CTramletDoc& m_document;
 };

@@ -74,7 +74,7 @@ private:
             StartRoute(depth);
             while (m_routed < m_eligible && Extend(depth)) {
             }
-            m_progress.RouteClosed();
+            m_progress.RouteClosed(m_route);
             m_document.CheckAlgorithmContinuation();
         }
     }
@@ -149,7 +149,7 @@ private:
             m_routeOf[b] = index;
             m_routed += 1;
         }
-        m_progress.Step(*m_route, m_facilities.GetFacility(m_last), m_routed, savings, m_distance);
+        m_progress.Step(*m_route, m_facilities.GetFacility(m_last), m_routed, savings, m_distance, true);
     }
 
     // Places a facility drawn among the best joins at the route's ends; false when none has
@@ -208,7 +208,8 @@ private:
         }
         m_routeOf[x] = index;
         m_routed += 1;
-        m_progress.Step(*m_route, m_facilities.GetFacility(x), m_routed, chosen.GetSavings(), m_distance);
+        m_progress.Step(*m_route, m_facilities.GetFacility(x), m_routed, chosen.GetSavings(), m_distance,
+                        true);
         return true;
     }
 

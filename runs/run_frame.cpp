@@ -119,6 +119,10 @@ ERunResult RunAlgorithm(CTramletDoc& document, const SRunOptions& options, const
     };
 
     try {
+        // The routes a run starts from are checked before the run is announced.
+        if (options.checkBeforeRun && document.GetReportLevel() >= REPORT_STANDARD) {
+            document.CheckSolution(false);
+        }
         record.m_strAlgoName = name;
         if (options.announce) {
             WriteExecutionMessage(FormatString("Executing %s algorithm\n", name.c_str()));
@@ -127,9 +131,6 @@ ERunResult RunAlgorithm(CTramletDoc& document, const SRunOptions& options, const
             document.DeleteAllRoutes();
             record.m_dDistance = 0.0;
             record.m_lNumberOfRoutedFacilities = 0;
-        }
-        if (options.checkBeforeRun && document.GetReportLevel() >= REPORT_STANDARD) {
-            document.CheckSolution(false);
         }
         if (options.writeHeading && document.GetReportLevel() >= REPORT_STANDARD) {
             AppendToOutputLog(FormatString("\n\n%s\n\n", name.c_str()));

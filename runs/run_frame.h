@@ -26,7 +26,7 @@ struct SRunOptions {
     // the algorithm has finished or failed.
     std::string statusWindow;
     // At report level Standard and above, check the routes (without the cost check) before the
-    // algorithm runs.
+    // run is announced.
     bool checkBeforeRun = false;
     // The recorded distance is set from the routes after the algorithm (for algorithms that do
     // not keep it up to date themselves).

@@ -89,6 +89,23 @@ TEST_F(InsertionCapacityTest, AbortAtADebugPauseDeletesEvenTheRoutesThatWereTher
     EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
 }
 
+TEST_F(InsertionCapacityTest, StartingRoutesThatFailTheCheckEndTheRunBeforeItIsAnnounced) {
+    doc->SetReportLevel(REPORT_STANDARD);
+    doc->AdjustRoutedCount(1);
+    EXPECT_EQ(RunCheapestInsertion(*doc), ERunResult::failed);
+    EXPECT_EQ(Messages(),
+              Texts{"Invalid total number of routed facilities 2 different from recorded number 3"});
+    EXPECT_EQ(ExecutionLog().find("Executing Cheapest Insertion algorithm"), std::string::npos);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
+    EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
+
+    AddRoute({d, c1, d});
+    StartFromTheRoutes();
+    Run(false);
+    EXPECT_NE(ExecutionLog().find("Executing Cheapest Insertion algorithm"), std::string::npos);
+}
+
 TEST_F(InsertionTest, EqualPenaltiesTakeCustomersBeforeSuppliers) {
     CFacility* d = AddDepot("d", 0, 0);
     CFacility* c1 = AddCustomer("c1", 10, 0, 10);

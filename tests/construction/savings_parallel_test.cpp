@@ -134,6 +134,15 @@ TEST_F(SavingsParallelTest, LeftoverFacilitiesGetRoutesOfTheirOwnWhileVehiclesRe
     EXPECT_EQ(doc->GetRoute(1)->GetLabel(), "2");
     EXPECT_NO_THROW(doc->CheckSolution(true));
 
+    // The only continuation check comes before c1's route: stopped there, nothing remains.
+    ui.ClearRecords();
+    ui.abortAfterProcessCalls = 0;
+    EXPECT_EQ(OnAlgorithmsSavingsGreedyParallel(*doc), ERunResult::aborted);
+    EXPECT_EQ(ui.processCalls, 1);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_EQ(doc->GetRoutedCount(), 0);
+    EXPECT_EQ(doc->GetAlgorithmStatistics().size(), 1u);
+
     doc->SetNumberOfVehicles(1);
     ASSERT_EQ(OnAlgorithmsSavingsGreedyParallel(*doc), ERunResult::recorded);
     EXPECT_EQ(RoutesEitherWay(), (RouteList{{"c2", "c3"}}));

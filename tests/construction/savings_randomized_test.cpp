@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "construction/savings.h"
+#include "framework/parameters/long_parameter.h"
 #include "runs/algorithm_parameters.h"
 #include "tests/construction/savings_fixture.h"
 
@@ -27,6 +28,29 @@ protected:
     }
 };
 
+// Notes at every pause how many routes the project holds and what its last route visits.
+class CPauseWatcher : public CScriptedUserInterface {
+public:
+    explicit CPauseWatcher(const CTramletDoc& document) : m_document(document) {}
+    EPauseChoice ShowPauseDialog() override {
+        const int routes = m_document.GetNumberOfRoutes();
+        routesAtPause.push_back(routes);
+        Labels last;
+        if (routes > 0) {
+            for (const CFacility* f : m_document.GetRoute(routes - 1)->GetFacilities()) {
+                last.push_back(f->GetLabel());
+            }
+        }
+        lastRouteAtPause.push_back(last);
+        return CScriptedUserInterface::ShowPauseDialog();
+    }
+    std::vector<int> routesAtPause;
+    std::vector<Labels> lastRouteAtPause;
+
+private:
+    const CTramletDoc& m_document;
+};
+
 TEST_F(SavingsRandomizedTest, DepthOneFollowsTheLargestSavingsAndImprovesOnlyOnce) {
     AddCustomer("c1", 0, 30, 30);
     AddCustomer("c2", 0, 60, 30);
@@ -48,6 +72,28 @@ TEST_F(SavingsRandomizedTest, DepthOneFollowsTheLargestSavingsAndImprovesOnlyOnc
     EXPECT_EQ(doc->GetRoute(0)->GetLabel(), "1");
     EXPECT_EQ(ui.abortDialogsShown, 1);
     EXPECT_NO_THROW(doc->CheckSolution(true));
+
+    // At Debug the route being built is shown on top of the project's routes while the run
+    // pauses: after the pair, after c2, when it closes, after c1's route and when that closes.
+    // The project holds none of its own in the first iteration, the two kept from it later.
+    CPauseWatcher watcher(*doc);
+    SetUserInterface(&watcher);
+    doc->SetReportLevel(REPORT_DEBUG);
+    const ERunResult result = OnAlgorithmsSavingsSerialRandomized(*doc);
+    SetUserInterface(&ui);
+    ASSERT_EQ(result, ERunResult::recorded);
+    EXPECT_EQ(watcher.routesAtPause, (std::vector<int>{1, 1, 1, 1, 1, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(watcher.lastRouteAtPause[0], (Labels{"d", "c3", "s1", "d"}));
+    EXPECT_EQ(watcher.lastRouteAtPause[2], (Labels{"d", "c2", "c3", "s1", "d"}));
+    EXPECT_EQ(watcher.lastRouteAtPause[8], (Labels{"d", "c1", "d"}));
+    // Taken out again every time: the project is as after the quiet run.
+    EXPECT_EQ(Routes(), (RouteList{{"c2", "c3", "s1"}, {"c1"}}));
+    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 2);
+    EXPECT_EQ(doc->GetRoute(1)->GetLabel(), "2");
+    EXPECT_EQ(LastRecord().m_lNumberOfRoutes, 2);
+    EXPECT_EQ(LastRecord().m_lCount, 1);
+    EXPECT_DOUBLE_EQ(LastRecord().m_dCost, 260.0);
+    EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
 TEST_F(SavingsRandomizedTest, AJoinAfterTheLastCustomerMustFitTheRoute) {
@@ -58,6 +104,14 @@ TEST_F(SavingsRandomizedTest, AJoinAfterTheLastCustomerMustFitTheRoute) {
     doc->SetMaxIterations(2);
     ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
     EXPECT_EQ(Routes(), (RouteList{{"c2", "c3"}, {"c1"}}));
+    EXPECT_NO_THROW(doc->CheckSolution(true));
+
+    // With one vehicle every iteration ends after its first route.
+    doc->SetNumberOfVehicles(1);
+    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    EXPECT_EQ(Routes(), (RouteList{{"c2", "c3"}}));
+    EXPECT_EQ(LastRecord().m_lNumberOfRoutedFacilities, 2);
+    EXPECT_DOUBLE_EQ(LastRecord().m_dCost, 180.0 + 40 * 1000.0);
     EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
