@@ -107,9 +107,11 @@ TEST_F(CombinedCommandsTest, AllAlgorithmsRunsEveryCombinationAndRecordsTheCheap
     // The final row carries the cheapest solution of all rows, and the routes are that solution.
     ASSERT_EQ(names.back(), "All Algorithm Combinations");
     const CAlgoStat& final = Row(names.size() - 1);
+    // Restoring a saved solution never sets the project's best values back.
     double cheapestCost = Row(0).m_dCost;
     for (size_t k = 0; k + 1 < names.size(); ++k) {
         cheapestCost = std::min(cheapestCost, Row(k).m_dCost);
+        EXPECT_NEAR(Row(k).m_dBestCost, cheapestCost, 1e-6) << k;
     }
     EXPECT_NEAR(final.m_dCost, cheapestCost, 1e-6);
     EXPECT_NEAR(final.m_dBestCost, cheapestCost, 1e-6);
@@ -135,6 +137,26 @@ TEST_F(CombinedCommandsTest, AllAlgorithmsWithoutSuppliersSkipsCrossoversAndNeed
     EXPECT_EQ(names.back(), "All Algorithm Combinations");
     EXPECT_EQ(Row(names.size() - 1).m_lNumberOfRoutedFacilities, 7);
     EXPECT_EQ(ui.messages.size(), 1u); // the question only
+}
+
+TEST_F(CombinedCommandsTest, GoingBackToSavedRoutesKeepsTheBestValuesFound) {
+    // A project where Cheapest Insertion after the crossovers finds a new best solution before
+    // Priciest Insertion starts again from the crossover routes.
+    SRandomFacilitiesRequest request;
+    request.number[FT_CUSTOMER] = 5;
+    request.number[FT_SUPPLIER] = 4;
+    request.number[FT_DEPOT] = 1;
+    request.maxQuantity[0] = request.maxQuantity[1] = 30;
+    request.seed = 5;
+    doc->AddRandomFacilities(request);
+    doc->SetNumberOfVehicles(4);
+    ASSERT_EQ(RunAllAlgorithms(*doc), ERunResult::recorded);
+    const size_t priciest = RowsNamed("Priciest Insertion").at(0);
+    ASSERT_LT(Row(priciest - 1).m_dBestCost, Row(RowsNamed("Extreme Crossovers").at(0)).m_dBestCost);
+    for (size_t k = 1; k < doc->GetAlgorithmStatistics().size(); ++k) {
+        EXPECT_LE(Row(k).m_dBestCost, Row(k - 1).m_dBestCost) << k;
+        EXPECT_LE(Row(k).m_dBestDistance, Row(k - 1).m_dBestDistance) << k;
+    }
 }
 
 TEST_F(CombinedCommandsTest, AbortAfterAComponentRecordsTheRoutesLeft) {
