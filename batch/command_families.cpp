@@ -9,4 +9,5 @@ void AddAllBatchCommands(CBatchCommandTable& table) {
     AddExchangeCommands(table);
     AddMoveSwapCommands(table);
     AddCrossoverCommands(table);
+    AddCombinedCommands(table);
 }

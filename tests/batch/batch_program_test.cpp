@@ -94,6 +94,32 @@ TEST_F(BatchProgramTest, MissingProjectFileIsReportedWithoutStatistics) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST_F(BatchProgramTest, AllAlgorithmsRunsOnlyWhenConfirmedAndAllImprovementsNeedsRoutes) {
+    const std::string harbour = std::string("'") + EXAMPLES_DIR + "/harbour/harbour.dat' ";
+    SRun declined = Run(harbour + "all-algorithms");
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_NE(declined.err.find("tramlet-batch: all-algorithms was not confirmed (see --yes)\n"),
+              std::string::npos)
+        << declined.err;
+    EXPECT_EQ(declined.out, "");
+
+    SRun confirmed = Run("--yes " + harbour + "all-algorithms all-improvements");
+    ASSERT_EQ(confirmed.status, 0) << confirmed.err;
+    const size_t first = confirmed.out.find("  1  Nearest Neighbor  ");
+    const size_t crossovers = confirmed.out.find("  Extreme Crossovers  ");
+    const size_t combined = confirmed.out.find("  All Algorithm Combinations  ");
+    const size_t improvements = confirmed.out.find("  All Improvement Algorithms  ");
+    EXPECT_NE(first, std::string::npos) << confirmed.out;
+    EXPECT_LT(first, crossovers);
+    EXPECT_LT(crossovers, combined);
+    EXPECT_LT(combined, improvements);
+    EXPECT_NE(improvements, std::string::npos);
+
+    SRun none = Run("--new all-improvements");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("tramlet-batch: all-improvements needs routes\n"), std::string::npos);
+}
+
 TEST_F(BatchProgramTest, JsonListIsAnArray) {
     SRun run = Run("--new --json");
     EXPECT_EQ(run.status, 0);
