@@ -161,6 +161,10 @@ public:
             return false;
         }
         const int E = m_nodes.GetEndNode();
+        // Arcs end at E but leave the depot as node 0: an arc from E is none of the model's.
+        if (i == E) {
+            return false;
+        }
         if (i == 0) {
             i = E;
         }
@@ -188,8 +192,9 @@ private:
 };
 
 // One route per vehicle that leaves the depot for a customer or supplier, following the
-// successors back to the depot. False when a chain runs into a facility without successor,
-// visits a facility a second time, or an arc leaves a facility that no route reaches.
+// successors back to the depot. False when a chain runs into a facility without successor or
+// visits a facility a second time, and when a customer or supplier is left without a route:
+// every solution of the model serves them all, so such a report is not one of this project.
 bool BuildRoutes(CTramletDoc& document, const CMipNodes& nodes, const CMipArcTables& arcs) {
     const int depotNumber = nodes.GetDepotNumber();
     CFacility* depot = document.GetFacility(depotNumber);
@@ -223,7 +228,7 @@ bool BuildRoutes(CTramletDoc& document, const CMipNodes& nodes, const CMipArcTab
         }
     }
     for (int facility = 0; facility < depotNumber; ++facility) {
-        if (arcs.GetSuccessor(facility) != -1 && !document.GetFacility(facility)->IsRouted()) {
+        if (!document.GetFacility(facility)->IsRouted()) {
             return false;
         }
     }

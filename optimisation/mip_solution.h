@@ -14,8 +14,9 @@ enum class EMipSolver { glpsol, cplex, gurobi };
 // built per vehicle from the arc variables at 1 (within 0.0001), and the record gets the routes'
 // distance and cost, iterations 1, delta objective = distance - the solver's objective and the
 // solver's lower bound. A file that cannot be read shows the file error ("Could not read from
-// glpsol solution file ..."); a report that is not a solution of this project's model shows
-// 16548, 16549 or 16550 with the path. After a failure the project has no routes, the run
+// glpsol solution file ..."); a report that is not a solution of this project's model (arcs
+// that form no routes, or routes that leave a customer or supplier unserved) shows 16548, 16549
+// or 16550 with the path. After a failure the project has no routes, the run
 // status is -1 and nothing is recorded. Refused (nothing happens) unless CanRunMipCommand.
 ERunResult ReadMipSolution(CTramletDoc& document, EMipSolver solver, const std::string& path);
 

@@ -163,7 +163,8 @@ TEST_F(MipSolutionTest, GurobiReportGivesTheRoutesAndItsDistanceAsLowerBound) {
 
 // Arcs that do not form routes of this project: a node or a vehicle beyond it, a chain that
 // does not return to the depot, a cycle among the facilities, a facility left twice, an arc
-// from a facility no vehicle reaches, a name that is no arc.
+// from a facility no vehicle reaches, a name that is no arc, an arc leaving E, a facility
+// that no route serves, no arc at 1 at all.
 TEST_F(MipSolutionTest, ArcsThatFormNoRoutesOfThisProjectAreRefused) {
     const std::vector<std::vector<std::string>> cases = {
         {"x(0,1,1)", "x(1,5,1)"},
@@ -174,6 +175,9 @@ TEST_F(MipSolutionTest, ArcsThatFormNoRoutesOfThisProjectAreRefused) {
         {"x(0,1,1)", "x(1,4,1)", "x(2,3,2)", "x(3,4,2)"},
         {"x(0,1,1)", "x(1,4,1)", "y(0,2,2)"},
         {"x(0,1,1)", "x(1,4,1)", "x(0,2)"},
+        {"x(4,1,1)", "x(1,3,1)", "x(3,4,1)", "x(0,2,2)", "x(2,4,2)"},
+        {"x(0,1,1)", "x(1,3,1)", "x(3,4,1)", "x(0,4,2)"},
+        {},
     };
     for (const auto& arcs : cases) {
         AddOldSolution();
@@ -212,7 +216,8 @@ TEST_F(MipSolutionTest, AFileThatCannotBeReadShowsTheFileError) {
 TEST_F(MipSolutionTest, CommandsNeedTwoVehiclesAndTheirDialogCanBeCancelled) {
     AddOldSolution();
     std::string path = folder->File("report.sol");
-    WriteWholeFile(path, "# Objective value = 80\ntotal_length 80\nx(0,2,1) 1\nx(2,4,1) 1\n");
+    WriteWholeFile(path, "# Objective value = 200\ntotal_length 200\nx(0,2,1) 1\nx(2,4,1) 1\nx(0,1,2) 1\n"
+                         "x(1,3,2) 1\nx(3,4,2) 1\n");
     EXPECT_EQ(OnReadGurobiSolution(*doc), ERunResult::refused);
     EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
     ASSERT_TRUE(doc->SetNumberOfVehicles(1));
@@ -221,7 +226,43 @@ TEST_F(MipSolutionTest, CommandsNeedTwoVehiclesAndTheirDialogCanBeCancelled) {
     EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
     ASSERT_TRUE(doc->SetNumberOfVehicles(2));
     EXPECT_EQ(OnReadGurobiSolution(*doc), ERunResult::recorded);
-    EXPECT_EQ(RouteSequences(), (Texts{"d c2 d"}));
+    EXPECT_EQ(RouteSequences(), (Texts{"d c2 d", "d c1 s1 d"}));
+}
+
+// tramlet-batch shows the system's messages and exits with 1 when a model or report file fails,
+// and names what the commands need when they are not available.
+TEST_F(MipSolutionTest, BatchCommandsFailWithTheSystemsMessages) {
+    std::string project = std::string(TEST_DATA_DIR) + "/small/small.dat --quiet ";
+    std::string report = MipDataFile("three_facilities.sol");
+    SBatchRun other = RunBatch(project + "read-glpsol '" + report + "'");
+    EXPECT_EQ(other.status, 1);
+    // The system's messages carry the time they were shown.
+    EXPECT_NE(other.err.find(": Invalid glpk solution file " + report +
+                             " or file does not contain solution or solution does not match current "
+                             "project\ntramlet-batch: read-glpsol failed\n"),
+              std::string::npos)
+        << other.err;
+    EXPECT_EQ(other.out, "");
+
+    std::string missing = folder->File("missing.sol");
+    SBatchRun unread = RunBatch(project + "read-gurobi '" + missing + "'");
+    EXPECT_EQ(unread.status, 1);
+    EXPECT_NE(unread.err.find("Could not read from gurobi solution file \"" + missing + "\""),
+              std::string::npos)
+        << unread.err;
+
+    std::string model = folder->File("missing/model.lp");
+    SBatchRun unwritten = RunBatch(project + "write-lp '" + model + "'");
+    EXPECT_EQ(unwritten.status, 1);
+    EXPECT_NE(unwritten.err.find("Could not write to LP formulation file \"" + model + "\""),
+              std::string::npos)
+        << unwritten.err;
+
+    SBatchRun alone = RunBatch(project + "--vehicles 1 read-cplex '" + report + "'");
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_EQ(alone.err,
+              "tramlet-batch: read-cplex needs a depot, at least one customer or supplier and more "
+              "than one vehicle\ntramlet-batch: read-cplex failed\n");
 }
 
 // The report the real glpsol printed for this project's model (tests/data/mip): the optimum is

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -80,6 +81,29 @@ protected:
         return routes;
     }
 
+    struct SBatchRun {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+    // Runs tramlet-batch with the arguments (its home the test's folder).
+    SBatchRun RunBatch(const std::string& arguments) {
+        std::string errFile = folder->File("batch-stderr.txt");
+        std::string command = "HOME='" + folder->Path().string() +
+                              "' XDG_STATE_HOME= XDG_DATA_HOME= " + TRAMLET_BATCH + " " + arguments + " 2>'" +
+                              errFile + "'";
+        SBatchRun run;
+        std::FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            run.out.append(buffer, n);
+        }
+        int status = pipe != nullptr ? pclose(pipe) : -1;
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadWholeFile(errFile);
+        return run;
+    }
+
     std::unique_ptr<CTempFolder> folder;
 };
 
@@ -111,10 +135,11 @@ inline std::string FindGlpsol() {
     return std::string();
 }
 
-// Solves the model with glpsol, its report written to solution; the exit status.
+// Solves the model with glpsol, its report written to solution; the exit status. The time limit
+// only guards against a hang: a search it cuts short reports INTEGER NON-OPTIMAL.
 inline int RunGlpsol(const std::string& glpsol, const std::string& model, const std::string& solution) {
-    std::string command =
-        "'" + glpsol + "' --cpxlp '" + model + "' -o '" + solution + "' > '" + solution + ".log' 2>&1";
+    std::string command = "'" + glpsol + "' --tmlim 120 --cpxlp '" + model + "' -o '" + solution + "' > '" +
+                          solution + ".log' 2>&1";
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
