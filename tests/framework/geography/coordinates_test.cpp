@@ -44,6 +44,16 @@ TEST_F(CoordinatesTest, PackedValuesWithSixtySecondsOrMinutesOrBeyondTheRangeAre
     }
     // The refusal is not silent: it reaches the execution log.
     EXPECT_NE(ExecutionLog().find(cases[0].message), std::string::npos);
+
+    // Fractional degrees beyond 180 are refused too.
+    ui.ClearRecords();
+    EXPECT_THROW(FracDegToDegMinSec(180.0001), CUserException);
+    EXPECT_THROW(FracDegToDegMinSec(-200.5), CUserException);
+    EXPECT_THROW(FracDegToDegMinSec(std::nan("")), CUserException);
+    std::vector<std::string> messages = Messages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0], "Invalide latitude or longitude 180.000100 out of valid range [-180, 180]");
+    EXPECT_EQ(messages[1], "Invalide latitude or longitude -200.500000 out of valid range [-180, 180]");
 }
 
 TEST_F(CoordinatesTest, RoundedSixtySecondsAndMinutesCarryInTheDirectionOfTheSign) {
@@ -60,17 +70,7 @@ TEST_F(CoordinatesTest, RoundedSixtySecondsAndMinutesCarryInTheDirectionOfTheSig
     EXPECT_EQ(FracDegToDegMinSec(0.0), 0);
 }
 
-TEST_F(CoordinatesTest, FractionalDegreesBeyondOneHundredEightyAreRefused) {
-    EXPECT_THROW(FracDegToDegMinSec(180.0001), CUserException);
-    EXPECT_THROW(FracDegToDegMinSec(-200.5), CUserException);
-    EXPECT_THROW(FracDegToDegMinSec(std::nan("")), CUserException);
-    std::vector<std::string> messages = Messages();
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0], "Invalide latitude or longitude 180.000100 out of valid range [-180, 180]");
-    EXPECT_EQ(messages[1], "Invalide latitude or longitude -200.500000 out of valid range [-180, 180]");
-}
-
-TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroAndOfAnEquatorDegreeAbout111Km) {
+TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroOfAnEquatorDegreeAbout111KmAndRefusals) {
     // Points whose cosine term rounds just above 1 must still give 0, not NaN.
     for (double latitude : {0.0, 37.7749, -33.8688, 51.4778, 89.5}) {
         double distance = GreatCircleDistance(latitude, -122.4194, latitude, -122.4194, WORLDRADIUS_KM);
@@ -81,9 +81,8 @@ TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroAndOfAnEquatorDegree
     // Pole to pole is half the circumference.
     EXPECT_NEAR(GreatCircleDistance(90.0, 0.0, -90.0, 0.0, 1.0), M_PI, 1e-9);
     EXPECT_TRUE(Messages().empty());
-}
 
-TEST_F(CoordinatesTest, GreatCircleDistanceRefusesBadRadiusAndCoordinatesInAnExclamationBox) {
+    // Bad radius and coordinates are refused in an exclamation box.
     EXPECT_THROW(GreatCircleDistance(0.0, 0.0, 1.0, 1.0, 0.0), CUserException);
     EXPECT_THROW(GreatCircleDistance(91.0, 0.0, 1.0, 1.0, WORLDRADIUS_KM), CUserException);
     EXPECT_THROW(GreatCircleDistance(0.0, 0.0, 10.0, -180.5, WORLDRADIUS_KM), CUserException);
