@@ -74,15 +74,14 @@ TEST(AlgoStatBestValues, IncompleteSolutionsOnlyImproveBestCost) {
     EXPECT_DOUBLE_EQ(record.m_dPenalty, -40.0);
     EXPECT_DOUBLE_EQ(record.m_dGap, 1.25);
     EXPECT_DOUBLE_EQ(record.m_dBestGap, 10.0);
-}
 
-TEST(AlgoStatBestValues, ZeroDistanceAndCostGiveZeroPercentagesNotNaN) {
-    CAlgoStat record;
-    record.ResetForProject(1);
-    RecordRun(record, 0.0, 0.0, true);
-    EXPECT_EQ(record.m_dPenalty, 0.0);
-    EXPECT_EQ(record.m_dGap, 0.0);
-    EXPECT_EQ(record.m_dBestGap, 0.0);
+    // Zero distance and cost give zero percentages, not NaN.
+    CAlgoStat empty;
+    empty.ResetForProject(1);
+    RecordRun(empty, 0.0, 0.0, true);
+    EXPECT_EQ(empty.m_dPenalty, 0.0);
+    EXPECT_EQ(empty.m_dGap, 0.0);
+    EXPECT_EQ(empty.m_dBestGap, 0.0);
 }
 
 TEST(AlgoStatText, OutputLogRecordHasFiveLinesWithValues) {
