@@ -217,7 +217,7 @@ TEST_F(ExportTest, OutputLogIsNamedAndReopenedByTheProject) {
     EXPECT_EQ(app->GetOutputLogFileName(), folder.File("run log.log"));
 }
 
-TEST_F(ExportTest, AFileThatCannotBeWrittenEndsTheExport) {
+TEST_F(ExportTest, AFileThatCannotBeWrittenEndsTheExportAndTheCommandAsksForTheFile) {
     BuildProject();
     const std::string path = folder.File("missing/proj.dat");
     EXPECT_FALSE(ExportTextProject(*doc, path));
@@ -227,10 +227,8 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenEndsTheExport) {
                                        "\"\nThe operating system returned error code 2: No such file "
                                        "or directory"});
     EXPECT_TRUE(app->IsIdle());
-}
 
-TEST_F(ExportTest, ExportCommandAsksForTheFile) {
-    BuildProject();
+    // The export command asks for the file.
     EXPECT_FALSE(OnFileExport(*doc));
     ui.fileDialogPaths.push_back(folder.File("asked.dat"));
     EXPECT_TRUE(OnFileExport(*doc));

@@ -25,9 +25,7 @@ TEST(TextLineReader, AcceptsBothLineEndsAndAnUnendedLastLine) {
     EXPECT_EQ(AllLines("a b\r\nc\n\r\nd", false), (std::vector<std::string>{"a b", "c", "", "d"}));
     EXPECT_EQ(AllLines("", false), std::vector<std::string>{});
     EXPECT_EQ(AllLines("only\n", false), std::vector<std::string>{"only"});
-}
-
-TEST(TextLineReader, SkipsLinesStartingWithSemicolonOnly) {
+    // Only lines starting with a semicolon are comments.
     EXPECT_EQ(AllLines("; comment\r\nx ; not a comment\n ;indented\n;\n", true),
               (std::vector<std::string>{"x ; not a comment", " ;indented"}));
 }
