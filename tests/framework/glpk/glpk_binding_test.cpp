@@ -63,7 +63,13 @@ TEST_F(GlpkBindingTest, RealLibraryLoadsOnceAndIsUnloadedAtExit) {
     EXPECT_EQ(Count(ExecutionLog(), ": Unloaded GLPK MIP solver DLL libglpk.so.40\n"), 1u);
 }
 
-TEST_F(GlpkBindingTest, MissingLibraryShowsTheMessageAndLeavesTheBindingUnloaded) {
+TEST_F(GlpkBindingTest, WrappersRefuseAndAMissingLibraryShowsTheMessageAndLeavesTheBindingUnloaded) {
+    EXPECT_THROW(app->glp_version(), CUserException);
+    EXPECT_THROW(app->glp_create_prob(), CUserException);
+    EXPECT_NO_THROW(app->glp_delete_prob(nullptr));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"GLPK library has not been loaded",
+                                                    "GLPK library has not been loaded"}));
+    ui.ClearRecords();
     setenv("TRAMLET_GLPK_LIBRARY", "libno-such-glpk.so", 1);
     EXPECT_EQ(app->LoadGPLKFunctionPointers(), 0);
     EXPECT_EQ(app->GetGLPKLibraryHandle(), nullptr);
@@ -96,14 +102,6 @@ TEST_F(GlpkBindingTest, LibraryWithoutAnEntryPointIsReleasedAndNamesTheFunction)
     EXPECT_EQ(Messages().size(), 2u);
     unsetenv("TRAMLET_GLPK_LIBRARY");
     EXPECT_EQ(app->LoadGPLKFunctionPointers(), 1);
-}
-
-TEST_F(GlpkBindingTest, WrappersRefuseWhileTheLibraryIsNotLoaded) {
-    EXPECT_THROW(app->glp_version(), CUserException);
-    EXPECT_THROW(app->glp_create_prob(), CUserException);
-    EXPECT_NO_THROW(app->glp_delete_prob(nullptr));
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"GLPK library has not been loaded",
-                                                    "GLPK library has not been loaded"}));
 }
 
 } // namespace
