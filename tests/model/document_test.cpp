@@ -394,41 +394,28 @@ TEST_F(DocumentTest, RoutesReportLayout) {
         "suppliers =     1, total supply            8\n\n");
 }
 
-TEST_F(DocumentTest, ProgramItemsDecodeWithTheirMessages) {
+// The refusals of the scalar items are checked with the text project import.
+TEST_F(DocumentTest, ProgramItemsDecodeAtTheirBounds) {
     int number = 0;
     double real = 0.0;
     EXPECT_TRUE(doc->DecodeAttribute(0, "500", number));
-    EXPECT_FALSE(doc->DecodeAttribute(1, "501", number, "[number_of_suppliers] 501"));
     EXPECT_FALSE(doc->DecodeAttribute(3, "-1", number));
-    EXPECT_FALSE(doc->DecodeAttribute(8, "0", number));
-    EXPECT_FALSE(doc->DecodeAttribute(9, "32768", number));
-    EXPECT_FALSE(doc->DecodeAttribute(10, "-0.5", real));
     EXPECT_TRUE(doc->DecodeAttribute(10, "2147483647.0", real));
     EXPECT_FALSE(doc->DecodeAttribute(11, "-1", real));
-    std::string name;
-    EXPECT_FALSE(doc->DecodeAttribute(6, "", name));
     EXPECT_EQ(TakeMessages(),
               (std::vector<std::string>{
-                  "Invalid number of Supplier facilities 501 out of range [0, 500] in document data line\r\n"
-                  "[number_of_suppliers] 501",
                   "Invalid number of routes -1 out of range [0,500]",
-                  "Invalid number of vehicles 0 out of valid range [1, 500]",
-                  "Invalid vehicle capacity 32768 out of range [1, 32767]",
-                  "Invalid negative infeasibility penalty -0.5",
                   FormatString("Invalid facility-to-facility distance -1 outside range [%.2lf, %.2lf]", 0.0,
                                doc->GetMaxDistance()),
-                  "Invalid empty (null) Depot data file name",
               }));
-}
-
-TEST_F(DocumentTest, AdjustTotalQuantityTellsWhetherTheFleetCanCarryIt) {
+    // The total quantity tells whether the fleet can carry it.
     EXPECT_TRUE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1000));
     EXPECT_FALSE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1));
 }
 
 using RandomFacilitiesTest = ProjectFixture;
 
-TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndASeedRepeatsTheProject) {
+TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndTheNewFacilitiesGetTheirDistances) {
     for (int k = 1; k <= 12; ++k) {
         AddCustomer("c" + std::to_string(k), k, k, 1);
     }
@@ -465,23 +452,6 @@ TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndASeedRepeatsTh
     const CLonLatPoint b = depot->GetWorldLocation();
     EXPECT_NEAR(doc->GetDistance(c13->GetIndex(), depot->GetIndex()),
                 std::hypot(a.m_lon - b.m_lon, a.m_lat - b.m_lat), 1e-6);
-
-    // The same request on an equal project gives the same facilities.
-    CTramletDoc second;
-    second.MakeActive();
-    second.OnNewDocument();
-    for (int k = 1; k <= 12; ++k) {
-        auto f = std::make_unique<CFacility>(FT_CUSTOMER, CLonLatPoint(k, k), CIntPoint{}, 1, 5, SHAPE_CIRCLE,
-                                             CPRGB(), "c" + std::to_string(k), "x");
-        second.AddFacility(std::move(f), true);
-    }
-    ASSERT_TRUE(second.AddRandomFacilities(request));
-    for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(second.GetFacility(i)->GetLabel(), doc->GetFacility(i)->GetLabel());
-        EXPECT_EQ(second.GetFacility(i)->GetWorldLocation(), doc->GetFacility(i)->GetWorldLocation());
-        EXPECT_EQ(second.GetFacility(i)->GetQuantity(), doc->GetFacility(i)->GetQuantity());
-    }
-    doc->MakeActive();
 }
 
 TEST_F(RandomFacilitiesTest, AFailureLeavesTheProjectAsItWas) {
