@@ -84,7 +84,7 @@ TEST(AlgoStatBestValues, IncompleteSolutionsOnlyImproveBestCost) {
     EXPECT_EQ(empty.m_dBestGap, 0.0);
 }
 
-TEST(AlgoStatText, OutputLogRecordHasFiveLinesWithValues) {
+TEST(AlgoStatText, OutputLogRecordHasFiveLinesAndTheFixedWidthRowLinesUpWithHeaderAndUnderline) {
     CAlgoStat record = SavingsRecord();
     record.m_dParameter = 7.9; // printed truncated
     EXPECT_EQ(record.FormatOutputLogRecord(),
@@ -94,9 +94,7 @@ TEST(AlgoStatText, OutputLogRecordHasFiveLinesWithValues) {
                   "Low Bound =      0.00   Best Bound    =      0.00   Gap (%)     = 100.00\n"
                   "Run Time  =      0.25   Replications  =         1   Count       =      0\n"
                   "Delta Obj =      0.00   Parameter     =         7   Seed        =  12345\n\n");
-}
 
-TEST(AlgoStatText, FixedWidthRowLinesUpWithHeaderAndUnderline) {
     std::string row = SavingsRecord().FormatStatisticsRow();
     EXPECT_EQ(row,
               "  1  " + Padded("Savings (Greedy Serial)") +

@@ -12,7 +12,7 @@ namespace {
 
 using CoordinatesTest = AppFixture;
 
-TEST_F(CoordinatesTest, PackedDegreesMinutesSecondsRoundTripInBothSigns) {
+TEST_F(CoordinatesTest, PackedDegreesMinutesSecondsRoundTripInBothSignsAndRoundingCarriesWithTheSign) {
     const double expected = 123.0 + 45.0 / 60.0 + 30.0 / 3600.0;
     EXPECT_DOUBLE_EQ(DegMinSecToFracDeg(1234530), expected);
     EXPECT_DOUBLE_EQ(DegMinSecToFracDeg(-1234530), -expected);
@@ -24,6 +24,18 @@ TEST_F(CoordinatesTest, PackedDegreesMinutesSecondsRoundTripInBothSigns) {
     EXPECT_DOUBLE_EQ(DegMinSecToFracDeg(1800000), 180.0);
     EXPECT_EQ(CLonLatPoint(-1234530, 1800000).GetFracLatitude(), 180.0);
     EXPECT_TRUE(Messages().empty());
+
+    // 10 degrees 59 minutes 59.9999 seconds becomes 11 degrees.
+    double almostEleven = 10.0 + 59.0 / 60.0 + 59.9999 / 3600.0;
+    EXPECT_EQ(FracDegToDegMinSec(almostEleven), 110000);
+    EXPECT_EQ(FracDegToDegMinSec(-almostEleven), -110000);
+    // 45 degrees 12 minutes 59.7 seconds carries into the minutes only.
+    EXPECT_EQ(FracDegToDegMinSec(45.0 + 12.0 / 60.0 + 59.7 / 3600.0), 451300);
+    // Halves of a second go away from zero.
+    EXPECT_EQ(FracDegToDegMinSec(2.5 / 3600.0), 3);
+    EXPECT_EQ(FracDegToDegMinSec(-2.5 / 3600.0), -3);
+    EXPECT_EQ(FracDegToDegMinSec(179.99999999), 1800000);
+    EXPECT_EQ(FracDegToDegMinSec(0.0), 0);
 }
 
 TEST_F(CoordinatesTest, PackedValuesWithSixtySecondsOrMinutesOrBeyondTheRangeAreRefused) {
@@ -54,20 +66,6 @@ TEST_F(CoordinatesTest, PackedValuesWithSixtySecondsOrMinutesOrBeyondTheRangeAre
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0], "Invalide latitude or longitude 180.000100 out of valid range [-180, 180]");
     EXPECT_EQ(messages[1], "Invalide latitude or longitude -200.500000 out of valid range [-180, 180]");
-}
-
-TEST_F(CoordinatesTest, RoundedSixtySecondsAndMinutesCarryInTheDirectionOfTheSign) {
-    // 10 degrees 59 minutes 59.9999 seconds becomes 11 degrees.
-    double almostEleven = 10.0 + 59.0 / 60.0 + 59.9999 / 3600.0;
-    EXPECT_EQ(FracDegToDegMinSec(almostEleven), 110000);
-    EXPECT_EQ(FracDegToDegMinSec(-almostEleven), -110000);
-    // 45 degrees 12 minutes 59.7 seconds carries into the minutes only.
-    EXPECT_EQ(FracDegToDegMinSec(45.0 + 12.0 / 60.0 + 59.7 / 3600.0), 451300);
-    // Halves of a second go away from zero.
-    EXPECT_EQ(FracDegToDegMinSec(2.5 / 3600.0), 3);
-    EXPECT_EQ(FracDegToDegMinSec(-2.5 / 3600.0), -3);
-    EXPECT_EQ(FracDegToDegMinSec(179.99999999), 1800000);
-    EXPECT_EQ(FracDegToDegMinSec(0.0), 0);
 }
 
 TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroOfAnEquatorDegreeAbout111KmAndRefusals) {

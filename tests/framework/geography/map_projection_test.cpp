@@ -39,7 +39,7 @@ TEST(MapProjectionNamesTest, NamesDecodeInAnyLetterCase) {
     }
 }
 
-TEST_F(MapProjectionTest, OrthogonalViewIsTheWorldWithNorthUpAndRoundTripsExactly) {
+TEST_F(MapProjectionTest, OrthogonalViewIsTheWorldWithNorthUpRoundTripsExactlyAndRefusesBadRanges) {
     COrthogonalProjection projection;
     CIntRect view;
     projection.Initialize(CLonLatRect(-500, 100, 1500, 1300), 6371.0, view);
@@ -56,11 +56,8 @@ TEST_F(MapProjectionTest, OrthogonalViewIsTheWorldWithNorthUpAndRoundTripsExactl
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(back[i], world[i]);
     }
-}
 
-TEST_F(MapProjectionTest, CoordinateRangesOutsideTheirBoundsAreRefusedAndNothingChanges) {
-    COrthogonalProjection projection;
-    CIntRect view;
+    // Coordinate ranges outside their bounds are refused and nothing changes.
     projection.Initialize(CLonLatRect(0, 0, 5000, 4000), 6371.0, view);
     CIntRect untouched{1, 2, 3, 4};
     EXPECT_THROW(projection.Initialize(CLonLatRect(0, 0, 999, 4000), 6371.0, untouched), CUserException);
@@ -81,7 +78,7 @@ TEST_F(MapProjectionTest, CoordinateRangesOutsideTheirBoundsAreRefusedAndNothing
     EXPECT_EQ(view.Width(), MAX_COORDINATE);
 }
 
-TEST_F(MapProjectionTest, MercatorRefusesLatitudesBeyondEightyDegreesAndKeepsItsState) {
+TEST_F(MapProjectionTest, MercatorRefusesLatitudesBeyondEightyDegreesFitsTheLongerSideAndStretchesLatitudes) {
     CMercatorProjection projection;
     CIntRect view;
     projection.Initialize(CLonLatRect(Deg(-10), Deg(-80), Deg(30), Deg(80)), WORLDRADIUS_KM, view);
@@ -102,11 +99,7 @@ TEST_F(MapProjectionTest, MercatorRefusesLatitudesBeyondEightyDegreesAndKeepsIts
                           }));
     EXPECT_DOUBLE_EQ(projection.GetMiddleMeridian(), 10.0);
     EXPECT_EQ(projection.GetWorldLimits(), CLonLatRect(Deg(-10), Deg(-80), Deg(30), Deg(80)));
-}
 
-TEST_F(MapProjectionTest, MercatorFitsTheLongerSideAndStretchesLatitudesTowardThePoles) {
-    CMercatorProjection projection;
-    CIntRect view;
     projection.Initialize(CLonLatRect(Deg(0), Deg(0), Deg(80), Deg(70)), WORLDRADIUS_KM, view);
     EXPECT_EQ(view.left, 0);
     EXPECT_EQ(view.top, 0);
@@ -122,7 +115,7 @@ TEST_F(MapProjectionTest, MercatorFitsTheLongerSideAndStretchesLatitudesTowardTh
     EXPECT_GT(at(0, 60).y - at(0, 70).y, 1.5 * (at(0, 0).y - at(0, 10).y));
 }
 
-TEST_F(MapProjectionTest, AlbersRefusesBoundsWhoseSumIsBelowNine) {
+TEST_F(MapProjectionTest, AlbersRefusesBoundsWhoseSumIsBelowNineAndIsEqualAreaWithParallelsAtTheQuarters) {
     CAlbersProjection projection;
     CIntRect view;
     EXPECT_THROW(projection.Initialize(CLonLatRect(Deg(0), -40000, Deg(20), 43000), WORLDRADIUS_KM, view),
@@ -140,11 +133,7 @@ TEST_F(MapProjectionTest, AlbersRefusesBoundsWhoseSumIsBelowNine) {
     projection.Initialize(CLonLatRect(Deg(0), Deg(-1), Deg(20), Deg(10)), WORLDRADIUS_KM, view);
     projection.Initialize(CLonLatRect(Deg(0), Deg(-50), Deg(20), Deg(-10)), WORLDRADIUS_KM, view);
     EXPECT_LT(projection.GetConeConstant(), 0.0);
-}
 
-TEST_F(MapProjectionTest, AlbersIsEqualAreaWithStandardParallelsAtTheQuarters) {
-    CAlbersProjection projection;
-    CIntRect view;
     projection.Initialize(CLonLatRect(Deg(-120), Deg(20), Deg(-70), Deg(60)), WORLDRADIUS_KM, view);
     EXPECT_DOUBLE_EQ(projection.GetFirstStandardParallel(), 30.0);
     EXPECT_DOUBLE_EQ(projection.GetSecondStandardParallel(), 50.0);
@@ -218,7 +207,7 @@ TEST_F(MapProjectionTest, GeographicViewLimitsHoldTheWholeWorld) {
     ExpectWorldFillsView(mercator, 0, 10, 60, 10.5);
 }
 
-TEST_F(MapProjectionTest, GeographicRoundTripsStayWithinOneUnitOfTheCoarserSide) {
+TEST_F(MapProjectionTest, GeographicRoundTripsStayWithinOneUnitOfTheCoarserSideAndBeyondTheEarthClamp) {
     CMercatorProjection mercator;
     CAlbersProjection albers;
     CIntRect view;
@@ -247,11 +236,9 @@ TEST_F(MapProjectionTest, GeographicRoundTripsStayWithinOneUnitOfTheCoarserSide)
                 << projection->GetName();
         }
     }
-}
 
-TEST_F(MapProjectionTest, ViewPointsBeyondTheEarthGiveTheNearestValidCoordinates) {
+    // View points beyond the earth give the nearest valid coordinates.
     CMercatorProjection projection;
-    CIntRect view;
     projection.Initialize(CLonLatRect(Deg(100), Deg(0), Deg(179), Deg(20)), WORLDRADIUS_KM, view);
     CLonLatPoint far = projection.ViewToWorld(CIntPoint{view.right * 3, -view.bottom * 50});
     EXPECT_EQ(far.m_lon, 1800000);
