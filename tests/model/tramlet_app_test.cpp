@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/tramlet_app.h"
-#include "model/model_strings.h"
 #include "tests/model/project_fixture.h"
 
 namespace {
@@ -18,14 +17,11 @@ TEST_F(TramletAppTest, StartsWithTheProgramsRecordTablesAndNoProject) {
     EXPECT_EQ(tramlet.GetTramletDocument(), nullptr);
     EXPECT_NE(tramlet.GetErrorLogFileName().find("/Sable Routing/Tramlet/Tramlet Execution Log.log"),
               std::string::npos);
-    EXPECT_EQ(LoadResourceString(IDS_TYPE_NAME_SUPPLIER), "Supplier");
-    EXPECT_EQ(LoadResourceString(IDS_TYPE_CODE_ROUTE), "rou");
 
     CTramletDoc* doc = tramlet.OnFileNew();
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(CTramletDoc::GetActiveDocument(), doc);
     EXPECT_EQ(tramlet.GetDocument(), doc);
-    EXPECT_EQ(doc->GetVehicleCapacity(), 100);
     tramlet.ExitInstance();
     EXPECT_EQ(tramlet.GetTramletDocument(), nullptr);
     EXPECT_EQ(CTramletDoc::GetActiveDocument(), nullptr);
