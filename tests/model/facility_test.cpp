@@ -79,11 +79,11 @@ TEST_F(FacilityValidationTest, NumbersAgainstWorldLimitsCapacityAndSizeRange) {
     EXPECT_EQ(color.GetColorIndex(), COLOR_RED);
 }
 
-TEST_F(FacilityValidationTest, RaisingARoutedQuantityIsLimitedByTheRouteLoad) {
+TEST_F(FacilityValidationTest, RaisingARoutedQuantityIsLimitedByTheRouteLoadAndMovesTheTotals) {
     CFacility* depot = AddDepot("d1", 0, 0);
     CFacility* c1 = AddCustomer("c1", 10, 0, 30);
     CFacility* c2 = AddCustomer("c2", 20, 0, 50);
-    AddRoute({depot, c1, c2, depot});
+    CRoute* route = AddRoute({depot, c1, c2, depot});
     int out = 0;
     EXPECT_TRUE(c1->DecodeAttribute(FA_QUANTITY, "50", out));
     EXPECT_EQ(out, 50);
@@ -91,6 +91,13 @@ TEST_F(FacilityValidationTest, RaisingARoutedQuantityIsLimitedByTheRouteLoad) {
     EXPECT_EQ(TakeMessages(),
               std::vector<std::string>{
                   "Invalid quantity 51 violates vehicle capacity 100, valid range is [0, 50]"});
+    // A changed quantity moves the total and the route load.
+    EXPECT_TRUE(doc->ChangeFacilityQuantity(c1, 45));
+    EXPECT_EQ(c1->GetQuantity(), 45);
+    EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 95);
+    EXPECT_EQ(route->GetQuantity(FT_CUSTOMER), 95);
+    RecordCurrentSolution();
+    EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
 TEST_F(FacilityValidationTest, ARefusalFromAFileLineCarriesTheLineAndReachesTheLogs) {

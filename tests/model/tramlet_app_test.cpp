@@ -27,18 +27,4 @@ TEST_F(TramletAppTest, StartsWithTheProgramsRecordTablesAndNoProject) {
     EXPECT_EQ(CTramletDoc::GetActiveDocument(), nullptr);
 }
 
-using FacilityEditTest = ProjectFixture;
-
-TEST_F(FacilityEditTest, AChangedQuantityMovesTheTotalAndTheRouteLoad) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 10, 0, 30);
-    CRoute* route = AddRoute({d, c1, d});
-    EXPECT_TRUE(doc->ChangeFacilityQuantity(c1, 45));
-    EXPECT_EQ(c1->GetQuantity(), 45);
-    EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 45);
-    EXPECT_EQ(route->GetQuantity(FT_CUSTOMER), 45);
-    RecordCurrentSolution();
-    EXPECT_NO_THROW(doc->CheckSolution(true));
-}
-
 } // namespace
