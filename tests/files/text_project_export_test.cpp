@@ -130,9 +130,15 @@ TEST_F(ExportTest, ExportedProjectImportsAsTheSameProject) {
     BuildProject();
     // A name of several words comes back whole.
     c1->SetName("North Plant Gate 4");
+    // The output log is named by the project and reopened with it.
+    app->SetOutputLogFileName(folder.File("run log.log"));
     const std::string path = folder.File("round.dat");
     ASSERT_TRUE(ExportTextProject(*doc, path));
+    EXPECT_NE(ReadWholeFile(path).find("[output_log_file_name]\t\"run log.log\"\n[report_level]"),
+              std::string::npos);
+    app->ForgetOutputLogFileName();
     std::unique_ptr<CTramletDoc> imported = Reimport(path);
+    EXPECT_EQ(app->GetOutputLogFileName(), folder.File("run log.log"));
     ASSERT_NE(imported, nullptr);
     EXPECT_TRUE(Messages().empty());
     ExpectSameProject(*doc, *imported);
@@ -204,20 +210,7 @@ TEST_F(ExportTest, GeographicProjectRoundTripsWithItsMap) {
     doc->MakeActive();
 }
 
-TEST_F(ExportTest, OutputLogIsNamedAndReopenedByTheProject) {
-    BuildProject();
-    app->SetOutputLogFileName(folder.File("run log.log"));
-    const std::string path = folder.File("logged.dat");
-    ASSERT_TRUE(ExportTextProject(*doc, path));
-    EXPECT_NE(ReadWholeFile(path).find("[output_log_file_name]\t\"run log.log\"\n[report_level]"),
-              std::string::npos);
-    app->ForgetOutputLogFileName();
-    std::unique_ptr<CTramletDoc> imported = Reimport(path);
-    ASSERT_NE(imported, nullptr);
-    EXPECT_EQ(app->GetOutputLogFileName(), folder.File("run log.log"));
-}
-
-TEST_F(ExportTest, AFileThatCannotBeWrittenEndsTheExport) {
+TEST_F(ExportTest, AFileThatCannotBeWrittenEndsTheExportAndTheCommandAsksForTheFile) {
     BuildProject();
     const std::string path = folder.File("missing/proj.dat");
     EXPECT_FALSE(ExportTextProject(*doc, path));
@@ -227,10 +220,8 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenEndsTheExport) {
                                        "\"\nThe operating system returned error code 2: No such file "
                                        "or directory"});
     EXPECT_TRUE(app->IsIdle());
-}
 
-TEST_F(ExportTest, ExportCommandAsksForTheFile) {
-    BuildProject();
+    // The export command asks for the file.
     EXPECT_FALSE(OnFileExport(*doc));
     ui.fileDialogPaths.push_back(folder.File("asked.dat"));
     EXPECT_TRUE(OnFileExport(*doc));

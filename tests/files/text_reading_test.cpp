@@ -25,9 +25,7 @@ TEST(TextLineReader, AcceptsBothLineEndsAndAnUnendedLastLine) {
     EXPECT_EQ(AllLines("a b\r\nc\n\r\nd", false), (std::vector<std::string>{"a b", "c", "", "d"}));
     EXPECT_EQ(AllLines("", false), std::vector<std::string>{});
     EXPECT_EQ(AllLines("only\n", false), std::vector<std::string>{"only"});
-}
-
-TEST(TextLineReader, SkipsLinesStartingWithSemicolonOnly) {
+    // Only lines starting with a semicolon are comments.
     EXPECT_EQ(AllLines("; comment\r\nx ; not a comment\n ;indented\n;\n", true),
               (std::vector<std::string>{"x ; not a comment", " ;indented"}));
 }
@@ -46,14 +44,12 @@ TEST(TextLineReader, MissingFileRaisesFileExceptionWithItsName) {
     EXPECT_THROW(reader.Open(folder.Path().string()), CFileException);
 }
 
-TEST(TextItems, SplitsAtBlanksTabsAndForDistancesAtCommas) {
+TEST(TextItems, SplitsAtBlanksTabsAndForDistancesAtCommasAndFileExtensionsIgnoreDotsInFolders) {
     EXPECT_EQ(SplitItems("  [key]\t value  more "), (std::vector<std::string>{"[key]", "value", "more"}));
     EXPECT_EQ(SplitItems("a,b", kBlankSeparators), std::vector<std::string>{"a,b"});
     EXPECT_EQ(SplitItems(" ,a, b\t,c,,", kDistanceSeparators), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_TRUE(SplitItems(" \t ").empty());
-}
 
-TEST(DataFileNames, ExtensionReplacementIgnoresDotsInFolders) {
     EXPECT_EQ(ReplaceFileExtension("/p/x/proj.dat", "cus"), "/p/x/proj.cus");
     EXPECT_EQ(ReplaceFileExtension("/p/x.y/proj", "dist"), "/p/x.y/proj.dist");
     EXPECT_EQ(ReplaceFileExtension("/p/.hidden", "rou"), "/p/.hidden.rou");

@@ -19,7 +19,7 @@ std::string Contents(std::FILE* file) {
     return text;
 }
 
-TEST(ConsoleUserInterface, QuestionsFollowThePolicyAndSayWhatWasAnswered) {
+TEST(ConsoleUserInterface, QuestionsAndTheTimeLimitFollowThePolicyAndSayWhatWasAnswered) {
     std::FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
     CConsoleUserInterface console(stream);
@@ -32,13 +32,7 @@ TEST(ConsoleUserInterface, QuestionsFollowThePolicyAndSayWhatWasAnswered) {
               EMessageAnswer::ok);
     EXPECT_EQ(Contents(stream),
               "Delete all routes?\n(answered No)\nDelete all routes?\n(answered Yes)\nPlain note\n");
-    std::fclose(stream);
-}
-
-TEST(ConsoleUserInterface, TimeLimitIsExtendedOnlyWhenAsked) {
-    std::FILE* stream = std::tmpfile();
-    ASSERT_NE(stream, nullptr);
-    CConsoleUserInterface console(stream);
+    // The time limit is extended only when asked; edits and file dialogs are declined.
     EXPECT_EQ(console.ShowTimeLimitDialog("limit"), ETimeLimitChoice::abort);
     console.SetExtendTimeLimit(true);
     EXPECT_EQ(console.ShowTimeLimitDialog("limit"), ETimeLimitChoice::continueRun);

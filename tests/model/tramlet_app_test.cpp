@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/tramlet_app.h"
-#include "model/model_strings.h"
 #include "tests/model/project_fixture.h"
 
 namespace {
@@ -18,31 +17,14 @@ TEST_F(TramletAppTest, StartsWithTheProgramsRecordTablesAndNoProject) {
     EXPECT_EQ(tramlet.GetTramletDocument(), nullptr);
     EXPECT_NE(tramlet.GetErrorLogFileName().find("/Sable Routing/Tramlet/Tramlet Execution Log.log"),
               std::string::npos);
-    EXPECT_EQ(LoadResourceString(IDS_TYPE_NAME_SUPPLIER), "Supplier");
-    EXPECT_EQ(LoadResourceString(IDS_TYPE_CODE_ROUTE), "rou");
 
     CTramletDoc* doc = tramlet.OnFileNew();
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(CTramletDoc::GetActiveDocument(), doc);
     EXPECT_EQ(tramlet.GetDocument(), doc);
-    EXPECT_EQ(doc->GetVehicleCapacity(), 100);
     tramlet.ExitInstance();
     EXPECT_EQ(tramlet.GetTramletDocument(), nullptr);
     EXPECT_EQ(CTramletDoc::GetActiveDocument(), nullptr);
-}
-
-using FacilityEditTest = ProjectFixture;
-
-TEST_F(FacilityEditTest, AChangedQuantityMovesTheTotalAndTheRouteLoad) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 10, 0, 30);
-    CRoute* route = AddRoute({d, c1, d});
-    EXPECT_TRUE(doc->ChangeFacilityQuantity(c1, 45));
-    EXPECT_EQ(c1->GetQuantity(), 45);
-    EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 45);
-    EXPECT_EQ(route->GetQuantity(FT_CUSTOMER), 45);
-    RecordCurrentSolution();
-    EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
 } // namespace

@@ -74,18 +74,17 @@ TEST(AlgoStatBestValues, IncompleteSolutionsOnlyImproveBestCost) {
     EXPECT_DOUBLE_EQ(record.m_dPenalty, -40.0);
     EXPECT_DOUBLE_EQ(record.m_dGap, 1.25);
     EXPECT_DOUBLE_EQ(record.m_dBestGap, 10.0);
+
+    // Zero distance and cost give zero percentages, not NaN.
+    CAlgoStat empty;
+    empty.ResetForProject(1);
+    RecordRun(empty, 0.0, 0.0, true);
+    EXPECT_EQ(empty.m_dPenalty, 0.0);
+    EXPECT_EQ(empty.m_dGap, 0.0);
+    EXPECT_EQ(empty.m_dBestGap, 0.0);
 }
 
-TEST(AlgoStatBestValues, ZeroDistanceAndCostGiveZeroPercentagesNotNaN) {
-    CAlgoStat record;
-    record.ResetForProject(1);
-    RecordRun(record, 0.0, 0.0, true);
-    EXPECT_EQ(record.m_dPenalty, 0.0);
-    EXPECT_EQ(record.m_dGap, 0.0);
-    EXPECT_EQ(record.m_dBestGap, 0.0);
-}
-
-TEST(AlgoStatText, OutputLogRecordHasFiveLinesWithValues) {
+TEST(AlgoStatText, OutputLogRecordHasFiveLinesAndTheFixedWidthRowLinesUpWithHeaderAndUnderline) {
     CAlgoStat record = SavingsRecord();
     record.m_dParameter = 7.9; // printed truncated
     EXPECT_EQ(record.FormatOutputLogRecord(),
@@ -95,9 +94,7 @@ TEST(AlgoStatText, OutputLogRecordHasFiveLinesWithValues) {
                   "Low Bound =      0.00   Best Bound    =      0.00   Gap (%)     = 100.00\n"
                   "Run Time  =      0.25   Replications  =         1   Count       =      0\n"
                   "Delta Obj =      0.00   Parameter     =         7   Seed        =  12345\n\n");
-}
 
-TEST(AlgoStatText, FixedWidthRowLinesUpWithHeaderAndUnderline) {
     std::string row = SavingsRecord().FormatStatisticsRow();
     EXPECT_EQ(row,
               "  1  " + Padded("Savings (Greedy Serial)") +

@@ -9,7 +9,8 @@
 
 namespace {
 
-TEST(SafeFileTest, AReplacedFileKeepsItsPermissionsAndALinkKeepsPointingAtIt) {
+TEST(SafeFileTest,
+     AReplacedFileKeepsItsPermissionsALinkKeepsPointingAtItAndAnUncommittedWriterChangesNothing) {
     CTempFolder folder;
     const std::string path = folder.File("real.tramlet");
     WriteFileSafely(path, "first");
@@ -23,18 +24,14 @@ TEST(SafeFileTest, AReplacedFileKeepsItsPermissionsAndALinkKeepsPointingAtIt) {
     EXPECT_EQ(status.st_mode & 0777, 0640u);
     // No temporary file is left beside them.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
-}
 
-TEST(SafeFileTest, AWriterGivenUpBeforeItsCommitLeavesTheOldFileAlone) {
-    CTempFolder folder;
-    const std::string path = folder.File("p.tramlet");
-    WriteFileSafely(path, "old");
+    // A writer given up before its commit leaves the old file alone.
     {
         CSafeFileWriter writer(path);
         writer.Write("partial", 7);
     }
-    EXPECT_EQ(ReadFileBytes(path), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    EXPECT_EQ(ReadFileBytes(path), std::string("second\0bytes", 12));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
     try {
         ReadFileBytes(folder.File("missing.tramlet"));
         ADD_FAILURE() << "a missing file was read";

@@ -18,7 +18,7 @@ CArchiveException::Cause LoadCause(CObject& value, const std::string& bytes) {
     return CArchiveException::none;
 }
 
-TEST(ValuesSerializeTest, MatrixDimensionsThatCannotBeRefusedBeforeAnythingIsAllocated) {
+TEST(ValuesSerializeTest, ImpossibleMatrixDimensionsAreRefusedAndForeignColourWordsBecomeBlack) {
     CDoubleMatrix matrix;
     CArchiveBytes oneSided;
     oneSided.Ints({2, 0, 0});
@@ -27,9 +27,8 @@ TEST(ValuesSerializeTest, MatrixDimensionsThatCannotBeRefusedBeforeAnythingIsAll
     huge.Ints({40000, 40000, 0}).Double(1.0);
     EXPECT_EQ(LoadCause(matrix, huge.Bytes()), CArchiveException::endOfFile);
     EXPECT_TRUE(matrix.IsEmpty());
-}
 
-TEST(ValuesSerializeTest, AColourWordOutsideThePaletteBecomesBlack) {
+    // A colour word outside the palette becomes black.
     CArchiveBytes outside;
     outside.UInt(static_cast<std::uint32_t>(NUMBER_OF_COLORS) << 24);
     CPRGB color;

@@ -42,7 +42,7 @@ CDoubleMatrix FromRows(const std::vector<std::vector<double>>& rows) {
     return m;
 }
 
-TEST_F(MatrixTest, SetSizeZeroesTheElementsAndRefusesBadDimensionsOrGrowth) {
+TEST_F(MatrixTest, SetSizeZeroesTheElementsRefusesBadDimensionsOrGrowthAndCopyNeedsEqualDimensions) {
     CLongMatrix m = Numbered(2, 3);
     EXPECT_TRUE(m.SetSize(3, 2, 5));
     EXPECT_EQ(Rows(m), (std::vector<std::vector<int>>{{0, 0}, {0, 0}, {0, 0}}));
@@ -61,9 +61,9 @@ TEST_F(MatrixTest, SetSizeZeroesTheElementsAndRefusesBadDimensionsOrGrowth) {
 
     EXPECT_TRUE(m.SetSize(0, 0));
     EXPECT_TRUE(m.IsEmpty());
-}
 
-TEST_F(MatrixTest, CopyNeedsEqualDimensionsWhileAssignmentTakesThemOver) {
+    // Copy needs equal dimensions while assignment takes them over.
+    ui.ClearRecords();
     CLongMatrix source = Numbered(2, 3);
     CLongMatrix target(2, 3);
     EXPECT_TRUE(target.Copy(source));
@@ -83,7 +83,7 @@ TEST_F(MatrixTest, CopyNeedsEqualDimensionsWhileAssignmentTakesThemOver) {
     EXPECT_EQ(other.GetNumberColumns(), 0);
 }
 
-TEST_F(MatrixTest, DeletingRowsAndColumnsClosesTheGap) {
+TEST_F(MatrixTest, DeletingRowsAndColumnsClosesTheGapAndInsertingOpensOne) {
     CLongMatrix m = Numbered(3, 4);
     m.DeleteRow(1);
     EXPECT_EQ(Rows(m), (std::vector<std::vector<int>>{{0, 1, 2, 3}, {20, 21, 22, 23}}));
@@ -104,6 +104,19 @@ TEST_F(MatrixTest, DeletingRowsAndColumnsClosesTheGap) {
     CLongMatrix row = Numbered(1, 3);
     row.DeleteRow(0);
     EXPECT_EQ(row.GetNumberColumns(), 0);
+    // Inserting keeps the other elements in place.
+    m = Numbered(3, 3);
+    m.InsertRowAndColumn(1, -1);
+    EXPECT_EQ(Rows(m), (std::vector<std::vector<int>>{
+                           {0, -1, 1, 2}, {-1, -1, -1, -1}, {10, -1, 11, 12}, {20, -1, 21, 22}}));
+    m.InsertRowAndColumn(4, 5);
+    EXPECT_EQ(m[4][4], 5);
+    EXPECT_EQ(m[3][3], 22);
+    EXPECT_EQ(m[3][4], 5);
+    CDoubleMatrix empty;
+    empty.InsertRowAndColumn(0, 2.5);
+    ASSERT_EQ(empty.GetNumberRows(), 1);
+    EXPECT_EQ(empty[0][0], 2.5);
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -126,22 +139,6 @@ TEST_F(MatrixTest, IndexErrorsShowTheBoundsAndThrowLeavingTheMatrixAlone) {
         "InsertRowAndColumn operation",
     };
     EXPECT_EQ(Messages(), expected);
-}
-
-TEST_F(MatrixTest, InsertRowAndColumnKeepsTheOtherElementsInPlace) {
-    CLongMatrix m = Numbered(3, 3);
-    m.InsertRowAndColumn(1, -1);
-    EXPECT_EQ(Rows(m), (std::vector<std::vector<int>>{
-                           {0, -1, 1, 2}, {-1, -1, -1, -1}, {10, -1, 11, 12}, {20, -1, 21, 22}}));
-    m.InsertRowAndColumn(4, 5);
-    EXPECT_EQ(m[4][4], 5);
-    EXPECT_EQ(m[3][3], 22);
-    EXPECT_EQ(m[3][4], 5);
-
-    CDoubleMatrix empty;
-    empty.InsertRowAndColumn(0, 2.5);
-    ASSERT_EQ(empty.GetNumberRows(), 1);
-    EXPECT_EQ(empty[0][0], 2.5);
 }
 
 TEST_F(MatrixTest, InvertNeedsPivotingAndGivesTheInverse) {

@@ -122,7 +122,7 @@ TEST_F(ContainerReportTest, VectorReportPrintsIndexLinesAndValueLines) {
               "  1  \n 2.00\n  2  \n 3.00\n\n");
 }
 
-TEST_F(ContainerReportTest, ReportsRefuseBadWidthsLineLengthsAndFormats) {
+TEST_F(ContainerReportTest, ReportsRefuseBadWidthsLineLengthsFormatsAndRanges) {
     CDoubleMatrix m(2, 2);
     CLongVector v{1, 2, 3};
     std::string written = Capture([&](std::FILE* file) {
@@ -152,19 +152,19 @@ TEST_F(ContainerReportTest, ReportsRefuseBadWidthsLineLengthsAndFormats) {
         "vector",
     };
     EXPECT_EQ(Messages(), expected);
-}
 
-TEST_F(ContainerReportTest, ReportsRefuseRangesOutsideWithAnInvalidArgument) {
-    CDoubleMatrix m(3, 25);
-    CDoubleVector v{1.0, 2.0};
-    std::string written = Capture([&](std::FILE* file) {
+    // Ranges outside raise an invalid argument.
+    ui.ClearRecords();
+    m.SetSize(3, 25);
+    CDoubleVector d{1.0, 2.0};
+    written = Capture([&](std::FILE* file) {
         EXPECT_THROW(m.Write(file, "%8.2lf  ", 10, 80, true, 0, 3), std::invalid_argument);
         EXPECT_THROW(m.Write(file, "%8.2lf  ", 10, 80, true, 0, -1, 5, 2), std::invalid_argument);
         EXPECT_THROW(CDoubleMatrix().Write(file, "%8.2lf  ", 10, 80, true), std::invalid_argument);
-        EXPECT_THROW(v.Write(file, "%8.2lf  ", 10, 80, true, -2), std::invalid_argument);
+        EXPECT_THROW(d.Write(file, "%8.2lf  ", 10, 80, true, -2), std::invalid_argument);
     });
     EXPECT_EQ(written, "");
-    std::vector<std::string> expected = {
+    expected = {
         "Invalid row [0-3] and column  [0-24] bounds for matrix with dimensions [3, 25] for matrix Write "
         "operation",
         "Invalid row [0-2] and column  [5-2] bounds for matrix with dimensions [3, 25] for matrix Write "

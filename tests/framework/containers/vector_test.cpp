@@ -61,25 +61,23 @@ TEST_F(VectorTest, GrowsKeepsItsEntriesAndRemovesRanges) {
     EXPECT_EQ(copy.GetSize(), 2);
 }
 
-TEST_F(VectorTest, IndexSortOrdersRandomDataOfShortAndLongRanges) {
+TEST_F(VectorTest, IndexSortOrdersRandomAndPatternedDataOfShortAndLongRanges) {
     std::mt19937 random(20260107);
     // Sizes around the insertion-sort limit (11 positions) and well beyond it; few distinct
     // keys so that runs of equal values occur, as with savings of equal size.
+    CLongVector index;
     for (int size : {1, 2, 3, 10, 11, 12, 13, 50, 1000, 40000}) {
         CDoubleVector keys(size);
         std::uniform_int_distribution<int> draw(-size / 4 - 1, size / 4 + 1);
         for (double& key : keys) {
             key = draw(random) * 0.5;
         }
-        CLongVector index = Identity(size);
+        index = Identity(size);
         std::shuffle(index.begin(), index.end(), random);
         keys.IndexSort(index);
         ExpectSortedPermutation(keys, index, 0, size - 1);
     }
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(VectorTest, IndexSortHandlesOrderedReversedAndEqualValues) {
+    // Ordered, reversed, equal and organ-pipe values.
     const int size = 100000;
     CDoubleVector ascending(size), descending(size), equal(size), organ(size);
     for (int k = 0; k < size; ++k) {
@@ -89,11 +87,11 @@ TEST_F(VectorTest, IndexSortHandlesOrderedReversedAndEqualValues) {
         organ[k] = k < size / 2 ? k : size - k;
     }
     for (const CDoubleVector* keys : {&ascending, &descending, &equal, &organ}) {
-        CLongVector index = Identity(size);
+        index = Identity(size);
         keys->IndexSort(index, 0, -1);
         ExpectSortedPermutation(*keys, index, 0, size - 1);
     }
-    CLongVector index = Identity(size);
+    index = Identity(size);
     descending.IndexSort(index);
     EXPECT_EQ(index[0], size - 1);
     EXPECT_EQ(index[size - 1], 0);
@@ -123,7 +121,16 @@ TEST_F(VectorTest, IndexSortTouchesOnlyTheGivenRange) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(VectorTest, IndexSortRefusesRangesOutsideTheVectorOrTheIndexArray) {
+// Counts the wait cursor calls and passes the rest to the scripted interface.
+class CWaitCountingInterface : public CScriptedUserInterface {
+public:
+    void BeginWaitCursor() override { ++begun; }
+    void EndWaitCursor() override { ++ended; }
+    int begun = 0;
+    int ended = 0;
+};
+
+TEST_F(VectorTest, IndexSortRefusesRangesOutsideTheVectorOrTheIndexArrayAndEndsTheWaitCursor) {
     CDoubleVector keys{3.0, 1.0, 2.0};
     CLongVector index{0, 1, 2};
     EXPECT_THROW(keys.IndexSort(index, 0, 3), std::invalid_argument);
@@ -143,28 +150,16 @@ TEST_F(VectorTest, IndexSortRefusesRangesOutsideTheVectorOrTheIndexArray) {
         "Invalid range of indices [0, 2] for vector IndexSort operation",
     };
     EXPECT_EQ(Messages(), expected);
-}
 
-// Counts the wait cursor calls and passes the rest to the scripted interface.
-class CWaitCountingInterface : public CScriptedUserInterface {
-public:
-    void BeginWaitCursor() override { ++begun; }
-    void EndWaitCursor() override { ++ended; }
-    int begun = 0;
-    int ended = 0;
-};
-
-TEST_F(VectorTest, IndexSortShowsTheWaitCursorOnlyWhileSorting) {
+    // The wait cursor is shown only while sorting.
     CWaitCountingInterface counting;
     SetUserInterface(&counting);
-    CDoubleVector keys{2.0, 1.0};
-    CLongVector index{0, 1};
     keys.IndexSort(index);
     EXPECT_THROW(keys.IndexSort(index, 0, 5), std::invalid_argument);
     SetUserInterface(&ui);
     EXPECT_EQ(counting.begun, 1);
     EXPECT_EQ(counting.ended, 1);
-    EXPECT_EQ(index, (CLongVector{1, 0}));
+    EXPECT_EQ(index, (CLongVector{1, 2, 0}));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 using CoordinatesTest = AppFixture;
 
-TEST_F(CoordinatesTest, PackedDegreesMinutesSecondsRoundTripInBothSigns) {
+TEST_F(CoordinatesTest, PackedDegreesMinutesSecondsRoundTripInBothSignsAndRoundingCarriesWithTheSign) {
     const double expected = 123.0 + 45.0 / 60.0 + 30.0 / 3600.0;
     EXPECT_DOUBLE_EQ(DegMinSecToFracDeg(1234530), expected);
     EXPECT_DOUBLE_EQ(DegMinSecToFracDeg(-1234530), -expected);
@@ -24,6 +24,18 @@ TEST_F(CoordinatesTest, PackedDegreesMinutesSecondsRoundTripInBothSigns) {
     EXPECT_DOUBLE_EQ(DegMinSecToFracDeg(1800000), 180.0);
     EXPECT_EQ(CLonLatPoint(-1234530, 1800000).GetFracLatitude(), 180.0);
     EXPECT_TRUE(Messages().empty());
+
+    // 10 degrees 59 minutes 59.9999 seconds becomes 11 degrees.
+    double almostEleven = 10.0 + 59.0 / 60.0 + 59.9999 / 3600.0;
+    EXPECT_EQ(FracDegToDegMinSec(almostEleven), 110000);
+    EXPECT_EQ(FracDegToDegMinSec(-almostEleven), -110000);
+    // 45 degrees 12 minutes 59.7 seconds carries into the minutes only.
+    EXPECT_EQ(FracDegToDegMinSec(45.0 + 12.0 / 60.0 + 59.7 / 3600.0), 451300);
+    // Halves of a second go away from zero.
+    EXPECT_EQ(FracDegToDegMinSec(2.5 / 3600.0), 3);
+    EXPECT_EQ(FracDegToDegMinSec(-2.5 / 3600.0), -3);
+    EXPECT_EQ(FracDegToDegMinSec(179.99999999), 1800000);
+    EXPECT_EQ(FracDegToDegMinSec(0.0), 0);
 }
 
 TEST_F(CoordinatesTest, PackedValuesWithSixtySecondsOrMinutesOrBeyondTheRangeAreRefused) {
@@ -44,23 +56,9 @@ TEST_F(CoordinatesTest, PackedValuesWithSixtySecondsOrMinutesOrBeyondTheRangeAre
     }
     // The refusal is not silent: it reaches the execution log.
     EXPECT_NE(ExecutionLog().find(cases[0].message), std::string::npos);
-}
 
-TEST_F(CoordinatesTest, RoundedSixtySecondsAndMinutesCarryInTheDirectionOfTheSign) {
-    // 10 degrees 59 minutes 59.9999 seconds becomes 11 degrees.
-    double almostEleven = 10.0 + 59.0 / 60.0 + 59.9999 / 3600.0;
-    EXPECT_EQ(FracDegToDegMinSec(almostEleven), 110000);
-    EXPECT_EQ(FracDegToDegMinSec(-almostEleven), -110000);
-    // 45 degrees 12 minutes 59.7 seconds carries into the minutes only.
-    EXPECT_EQ(FracDegToDegMinSec(45.0 + 12.0 / 60.0 + 59.7 / 3600.0), 451300);
-    // Halves of a second go away from zero.
-    EXPECT_EQ(FracDegToDegMinSec(2.5 / 3600.0), 3);
-    EXPECT_EQ(FracDegToDegMinSec(-2.5 / 3600.0), -3);
-    EXPECT_EQ(FracDegToDegMinSec(179.99999999), 1800000);
-    EXPECT_EQ(FracDegToDegMinSec(0.0), 0);
-}
-
-TEST_F(CoordinatesTest, FractionalDegreesBeyondOneHundredEightyAreRefused) {
+    // Fractional degrees beyond 180 are refused too.
+    ui.ClearRecords();
     EXPECT_THROW(FracDegToDegMinSec(180.0001), CUserException);
     EXPECT_THROW(FracDegToDegMinSec(-200.5), CUserException);
     EXPECT_THROW(FracDegToDegMinSec(std::nan("")), CUserException);
@@ -70,7 +68,7 @@ TEST_F(CoordinatesTest, FractionalDegreesBeyondOneHundredEightyAreRefused) {
     EXPECT_EQ(messages[1], "Invalide latitude or longitude -200.500000 out of valid range [-180, 180]");
 }
 
-TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroAndOfAnEquatorDegreeAbout111Km) {
+TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroOfAnEquatorDegreeAbout111KmAndRefusals) {
     // Points whose cosine term rounds just above 1 must still give 0, not NaN.
     for (double latitude : {0.0, 37.7749, -33.8688, 51.4778, 89.5}) {
         double distance = GreatCircleDistance(latitude, -122.4194, latitude, -122.4194, WORLDRADIUS_KM);
@@ -81,9 +79,8 @@ TEST_F(CoordinatesTest, GreatCircleDistanceOfSamePointIsZeroAndOfAnEquatorDegree
     // Pole to pole is half the circumference.
     EXPECT_NEAR(GreatCircleDistance(90.0, 0.0, -90.0, 0.0, 1.0), M_PI, 1e-9);
     EXPECT_TRUE(Messages().empty());
-}
 
-TEST_F(CoordinatesTest, GreatCircleDistanceRefusesBadRadiusAndCoordinatesInAnExclamationBox) {
+    // Bad radius and coordinates are refused in an exclamation box.
     EXPECT_THROW(GreatCircleDistance(0.0, 0.0, 1.0, 1.0, 0.0), CUserException);
     EXPECT_THROW(GreatCircleDistance(91.0, 0.0, 1.0, 1.0, WORLDRADIUS_KM), CUserException);
     EXPECT_THROW(GreatCircleDistance(0.0, 0.0, 10.0, -180.5, WORLDRADIUS_KM), CUserException);

@@ -90,100 +90,73 @@ TEST_F(GeoMapTest, FractionalAndIntegerModesAgreeInBothKindsOfProject) {
     EXPECT_EQ(map.GetPolygon(0).GetVertex(2), (CIntPoint{earth.GetViewLimits().right, 0}));
 }
 
-TEST_F(GeoMapTest, HeaderRefusals) {
-    EXPECT_EQ(
-        Refused("2 5\n", plane),
-        std::vector<std::string>{"Invalid number of objects 2 or number of points 5 in map file " + path});
-    EXPECT_EQ(
-        Refused("0 3\n", plane),
-        std::vector<std::string>{"Invalid number of objects 0 or number of points 3 in map file " + path});
-    EXPECT_EQ(
-        Refused("; only\n3\n", plane),
-        std::vector<std::string>{"Invalid number of items read 1 different from required number 2 on data "
-                                 "line\r\n3"});
-    EXPECT_EQ(
-        Refused("\n", plane),
-        std::vector<std::string>{"Invalid number of items read 0 different from required number 2 on data "
-                                 "line\r\n"});
-    EXPECT_EQ(
-        Refused("1 3 Decimal\n3 red red\n0 0\n1 1\n2 2\n", plane),
-        std::vector<std::string>{"Invalid map coordinate mode Decimal different from {integer, fractional} "
-                                 "in map file " +
-                                 path});
-}
-
-TEST_F(GeoMapTest, ObjectLineRefusals) {
-    EXPECT_EQ(
-        Refused("1 3\n3 red\n", plane),
-        std::vector<std::string>{"Invalid number of items read 2 different from required number 3 on data "
-                                 "line\r\n3 red"});
-    EXPECT_EQ(Refused("1 3\n2 red blue\n", plane),
-              std::vector<std::string>{
-                  "Invalid number of polygon vertex points 2 out of valid range [3, 3] in data "
-                  "line\r\n\"2 red blue\""});
-    // The second object may only use the points the first left.
-    EXPECT_EQ(Refused("2 7\n3 red blue\n0 0\n1 1\n2 2\n5 red blue\n", plane),
-              std::vector<std::string>{
-                  "Invalid number of polygon vertex points 5 out of valid range [3, 4] in data "
-                  "line\r\n\"5 red blue\""});
-    EXPECT_EQ(Refused("1 3\n3 red mauve\n", plane),
-              std::vector<std::string>{"Invalid boundary or area color mauve in data line\r\n3 red mauve"});
-    EXPECT_EQ(
-        Refused("1 3\n3 255000000 red\n", plane),
-        std::vector<std::string>{"Invalid boundary or area color 255000000 in data line\r\n3 255000000 red"});
-}
-
-TEST_F(GeoMapTest, VertexRefusals) {
-    EXPECT_EQ(
-        Refused("1 3\n3 red blue\n0 0\n1\n", plane),
-        std::vector<std::string>{"Invalid number of items read 1 different from required number 2 on data "
-                                 "line\r\n1"});
-    EXPECT_EQ(
-        Refused("1 3\n3 red blue\n0 0\n1 1\n10001 5\n", plane),
-        std::vector<std::string>{"Invalid map vertex (10001, 7995) outside view limits (0, 0) to (10000, "
-                                 "8000) in data line\r\n10001 5"});
-    EXPECT_EQ(
-        Refused("1 3\n3 red blue\n150000 456000\n", earth),
-        std::vector<std::string>{"Invalid minutes in packed longitude/latitude 456000 out of valid range [0, "
-                                 "59] in document data line\r\n150000 456000"});
-    EXPECT_EQ(Refused("1 3 fractional\n3 red blue\n15.0 95.0\n", earth),
-              std::vector<std::string>{"Invalide latitude or longitude 95.0 out of valid range [-90, 90] in "
-                                       "document data line\r\n15.0 95.0"});
-    // A valid coordinate outside the world is outside the view.
+TEST_F(GeoMapTest, HeaderObjectAndVertexRefusalsLeaveTheMapEmpty) {
     CIntPoint south = earth.WorldToView(CLonLatPoint(150000, 300000));
     const CIntRect& limits = earth.GetViewLimits();
-    EXPECT_GT(south.y, limits.bottom);
-    EXPECT_EQ(Refused("1 3\n3 red blue\n150000 300000\n", earth),
-              std::vector<std::string>{
-                  FormatString("Invalid map vertex (%d, %d) outside view limits (0, 0) to (%d, "
-                               "%d) in data line\r\n150000 300000",
-                               south.x, south.y, limits.right, limits.bottom)});
+    EXPECT_GT(south.y, limits.bottom); // a valid coordinate outside the world is outside the view
+    const std::string items = "Invalid number of items read ";
+    const struct {
+        std::string text;
+        const CMapProjection* projection;
+        std::string message;
+    } cases[] = {
+        {"2 5\n", &plane, "Invalid number of objects 2 or number of points 5 in map file " + path},
+        {"0 3\n", &plane, "Invalid number of objects 0 or number of points 3 in map file " + path},
+        {"; only\n3\n", &plane, items + "1 different from required number 2 on data line\r\n3"},
+        {"\n", &plane, items + "0 different from required number 2 on data line\r\n"},
+        {"1 3 Decimal\n3 red red\n0 0\n1 1\n2 2\n", &plane,
+         "Invalid map coordinate mode Decimal different from {integer, fractional} in map file " + path},
+        {"1 3\n3 red\n", &plane, items + "2 different from required number 3 on data line\r\n3 red"},
+        {"1 3\n2 red blue\n", &plane,
+         "Invalid number of polygon vertex points 2 out of valid range [3, 3] in data line\r\n\"2 red "
+         "blue\""},
+        // The second object may only use the points the first left.
+        {"2 7\n3 red blue\n0 0\n1 1\n2 2\n5 red blue\n", &plane,
+         "Invalid number of polygon vertex points 5 out of valid range [3, 4] in data line\r\n\"5 red "
+         "blue\""},
+        {"1 3\n3 red mauve\n", &plane, "Invalid boundary or area color mauve in data line\r\n3 red mauve"},
+        {"1 3\n3 255000000 red\n", &plane,
+         "Invalid boundary or area color 255000000 in data line\r\n3 255000000 red"},
+        {"1 3\n3 red blue\n0 0\n1\n", &plane, items + "1 different from required number 2 on data line\r\n1"},
+        {"1 3\n3 red blue\n0 0\n1 1\n10001 5\n", &plane,
+         "Invalid map vertex (10001, 7995) outside view limits (0, 0) to (10000, 8000) in data line\r\n10001 "
+         "5"},
+        {"1 3\n3 red blue\n150000 456000\n", &earth,
+         "Invalid minutes in packed longitude/latitude 456000 out of valid range [0, 59] in document data "
+         "line\r\n150000 456000"},
+        {"1 3 fractional\n3 red blue\n15.0 95.0\n", &earth,
+         "Invalide latitude or longitude 95.0 out of valid range [-90, 90] in document data line\r\n15.0 "
+         "95.0"},
+        {"1 3\n3 red blue\n150000 300000\n", &earth,
+         FormatString("Invalid map vertex (%d, %d) outside view limits (0, 0) to (%d, %d) in data "
+                      "line\r\n150000 300000",
+                      south.x, south.y, limits.right, limits.bottom)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Refused(c.text, *c.projection), std::vector<std::string>{c.message}) << c.text;
+    }
 }
 
-TEST_F(GeoMapTest, EarlyEndOfFileIsRefusedAndAnEarlierMapIsGone) {
+TEST_F(GeoMapTest, EarlyEndOfFileOrAMissingFileIsRefusedAndAnEarlierMapIsGone) {
     ImportText("1 3\n3 red blue\n0 0\n1 1\n2 2\n", plane);
     ASSERT_EQ(map.GetSize(), 1);
     std::string message = "Error reading map file past end-of-file in map file " + path;
-    EXPECT_EQ(Refused("1 3\n3 red blue\n0 0\n; a comment is no vertex\n1 1\n", plane),
-              std::vector<std::string>{message});
-    EXPECT_EQ(Refused("2 6\n3 red blue\n0 0\n1 1\n2 2\n", plane), std::vector<std::string>{message});
-    EXPECT_EQ(Refused("; nothing but comments\n", plane), std::vector<std::string>{message});
-    EXPECT_EQ(Refused("", plane), std::vector<std::string>{message});
+    for (const char* text : {"1 3\n3 red blue\n0 0\n; a comment is no vertex\n1 1\n",
+                             "2 6\n3 red blue\n0 0\n1 1\n2 2\n", "; nothing but comments\n", ""}) {
+        EXPECT_EQ(Refused(text, plane), std::vector<std::string>{message}) << text;
+    }
     // Refusals are logged.
     EXPECT_NE(ExecutionLog().find(message), std::string::npos);
-}
 
-TEST_F(GeoMapTest, MissingFileRaisesAFileExceptionAndLeavesTheMapEmpty) {
     map.Add(CMapPolygon(1, 1, {{0, 0}, {1, 1}, {2, 2}}));
     EXPECT_THROW(map.Import(folder.File("absent.map"), plane), CFileException);
     EXPECT_TRUE(map.IsEmpty());
     EXPECT_THROW(CGeoMap::CheckMapFile(folder.File("absent.map")), CFileException);
-}
-
-TEST_F(GeoMapTest, HeaderCheckReadsOnlyTheFirstDataLine) {
+    // The header check reads only the first data line.
     WriteWholeFile(path, "; header only\n1 3 fractional\n");
     EXPECT_NO_THROW(CGeoMap::CheckMapFile(path));
     WriteWholeFile(path, "2 5\n");
+    ui.ClearRecords();
     EXPECT_THROW(CGeoMap::CheckMapFile(path), CUserException);
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "Invalid number of objects 2 or number of points 5 in map file " + path});

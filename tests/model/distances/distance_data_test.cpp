@@ -119,23 +119,21 @@ TEST_F(DistanceDataTest, LinkEditWithinToleranceOneValueAndRefusals) {
     EXPECT_EQ(data.GetDistance(0, 1), 650.0);
     EXPECT_FALSE(data.IsAsymmetric());
     EXPECT_THROW(data.EditLink(1, 1, "0", "0", true, 5000.0, 0.001), std::invalid_argument);
+    EXPECT_EQ(FormatLinkDialogTitle("Customer", "c1", "Depot", "d9"),
+              "Edit Link from Customer c1 to Depot d9");
+    EXPECT_EQ(FormatLinkDialogLabel("Supplier", "s2", "Customer", "c1"), "From Supplier s2 to Customer c1:");
 }
 
-TEST_F(DistanceDataTest, DistanceReadFromAFileLineIsReportedWithTheLine) {
+TEST_F(DistanceDataTest, DistanceFactorAndRadiusRanges) {
     double value = -1.0;
     EXPECT_TRUE(DecodeDistance("0", value, 100.0, "c1 0 12"));
     EXPECT_EQ(value, 0.0);
     EXPECT_FALSE(DecodeDistance("nan", value, 100.0, "c1 nan"));
     EXPECT_EQ(value, 0.0);
-    ASSERT_EQ(Messages().size(), 1u);
+    // A distance read from a file line is reported with the line, and logged.
     const std::string expected = "Invalid facility-to-facility distance nan outside range [0.00, 100.00] in "
                                  "document data line\r\nc1 nan";
-    EXPECT_EQ(Messages()[0], expected);
     EXPECT_NE(ExecutionLog().find(expected), std::string::npos);
-}
-
-TEST_F(DistanceDataTest, FactorAndRadiusRanges) {
-    double value = 0.0;
     EXPECT_TRUE(DecodeDistanceFactor("9", value));
     EXPECT_TRUE(DecodeWorldRadius("1000.0", value));
     EXPECT_EQ(value, 1000.0);
@@ -146,6 +144,7 @@ TEST_F(DistanceDataTest, FactorAndRadiusRanges) {
     EXPECT_EQ(value, 1000.0);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{
+                  expected,
                   "Invalid distance adjustment factor 0.99 out of valid range [1.000000, 9.000000]",
                   "Invalid distance adjustment factor 9.001 out of valid range [1.000000, 9.000000] "
                   "in document data line\r\n[distance_factor]\t9.001",
@@ -194,12 +193,6 @@ TEST_F(DistanceDataTest, DebugReportGoesToTheOutputLog) {
     EXPECT_EQ(added.rfind("\n\nDistances\n\n", 0), 0u);
     EXPECT_NE(added.find("    5.00"), std::string::npos);
     EXPECT_NE(added.find("    0.00"), std::string::npos);
-}
-
-TEST_F(DistanceDataTest, LinkDialogTexts) {
-    EXPECT_EQ(FormatLinkDialogTitle("Customer", "c1", "Depot", "d9"),
-              "Edit Link from Customer c1 to Depot d9");
-    EXPECT_EQ(FormatLinkDialogLabel("Supplier", "s2", "Customer", "c1"), "From Supplier s2 to Customer c1:");
 }
 
 } // namespace

@@ -29,6 +29,18 @@ TEST_F(NormsTest, PlanarNormsOnThreeFourFiveTriangleScaleWithTheFactor) {
     // Negative coordinates and the single-pair function agree with the matrix.
     EXPECT_DOUBLE_EQ(ComputeNormDistance({-3, 4}, {3, -4}, Planar(DN_EUCLIDEAN, 1.5)), 15.0);
     EXPECT_DOUBLE_EQ(ComputeNormDistance({-3, 4}, {3, -4}, Planar(DN_RECTILINEAR)), 14.0);
+
+    CDistanceData data;
+    data.ComputeAllDistances({{0, 0}, {3, 4}, {6, 0}, {-1, 7}}, Planar(DN_RECTILINEAR));
+    ASSERT_EQ(data.GetNumberFacilities(), 4);
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            EXPECT_EQ(data.GetDistance(i, j), data.GetDistance(j, i));
+        }
+    }
+    EXPECT_EQ(data.GetDistance(1, 3), 7.0);
+    EXPECT_EQ(data.GetDistance(2, 3), 14.0);
+    EXPECT_FALSE(data.IsAsymmetric());
 }
 
 TEST_F(NormsTest, GreatCircleConvertsPackedCoordinates) {
@@ -45,27 +57,22 @@ TEST_F(NormsTest, GreatCircleConvertsPackedCoordinates) {
     EXPECT_NEAR(ComputeNormDistance({-703930, -335204}, {-34200, 402600}, settings), expected, 1e-9);
 }
 
-TEST_F(NormsTest, RefusedPackedCoordinateLeavesTheMatrixUnchanged) {
+TEST_F(NormsTest, RefusedCoordinatesAndExternalDistancesLeaveTheMatrixUnchanged) {
     CDistanceData data;
     data.SetSize(3);
     data.SetDistance(0, 1, 42.0);
     // The third facility has 60 seconds of latitude.
     EXPECT_THROW(data.ComputeAllDistances({{0, 0}, {10000, 0}, {0, 160}}, Geographic(DN_GREAT_CIRCLE)),
                  CUserException);
-    EXPECT_EQ(data.GetDistance(0, 1), 42.0);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], "Invalid seconds in packed longitude/latitude 160 out of valid range [0, 59]");
-}
-
-TEST_F(NormsTest, ExternallySpecifiedIsNotComputedAndOneFacilityComputesNothing) {
-    CDistanceData data;
-    data.SetSize(2);
-    data.SetDistance(0, 1, 8.5);
-    EXPECT_THROW(data.ComputeAllDistances({{0, 0}, {3, 4}}, Planar(DN_EXTERNALLY_SPECIFIED)), CUserException);
-    EXPECT_THROW(data.ComputeFacilityDistances(1, {{0, 0}, {3, 4}}, Planar(DN_EXTERNALLY_SPECIFIED)),
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Invalid seconds in packed longitude/latitude 160 out of valid range [0, 59]"});
+    // Externally specified distances are never computed, and quietly so.
+    EXPECT_THROW(data.ComputeAllDistances({{0, 0}, {3, 4}, {5, 5}}, Planar(DN_EXTERNALLY_SPECIFIED)),
                  CUserException);
-    EXPECT_EQ(data.GetDistance(0, 1), 8.5);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_THROW(data.ComputeFacilityDistances(1, {{0, 0}, {3, 4}, {5, 5}}, Planar(DN_EXTERNALLY_SPECIFIED)),
+                 CUserException);
+    EXPECT_EQ(data.GetDistance(0, 1), 42.0);
+    EXPECT_EQ(Messages().size(), 1u);
 
     CDistanceData single;
     single.SetSize(1);
@@ -73,22 +80,6 @@ TEST_F(NormsTest, ExternallySpecifiedIsNotComputedAndOneFacilityComputesNothing)
     single.ComputeAllDistances({{5, 5}}, Planar(DN_EXTERNALLY_SPECIFIED));
     single.ComputeAllDistances({{5, 5}}, Planar(DN_EUCLIDEAN));
     EXPECT_EQ(single.GetDistance(0, 0), 3.0);
-}
-
-TEST_F(NormsTest, ComputeAllDistancesIsSymmetricAndSizesTheMatrix) {
-    CDistanceData data;
-    const std::vector<CLonLatPoint> points = {{0, 0}, {3, 4}, {6, 0}, {-1, 7}};
-    data.ComputeAllDistances(points, Planar(DN_RECTILINEAR));
-    ASSERT_EQ(data.GetNumberFacilities(), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(data.GetDistance(i, i), 0.0);
-        for (int j = 0; j < 4; ++j) {
-            EXPECT_EQ(data.GetDistance(i, j), data.GetDistance(j, i));
-        }
-    }
-    EXPECT_EQ(data.GetDistance(1, 3), 7.0);
-    EXPECT_EQ(data.GetDistance(2, 3), 14.0);
-    EXPECT_FALSE(data.IsAsymmetric());
 }
 
 TEST_F(NormsTest, MaxDistanceForBothProjectionKinds) {
@@ -137,7 +128,7 @@ protected:
     std::unique_ptr<CSableDocument> document;
 };
 
-TEST_F(DistanceParametersTest, DialogsSetOnlyWhatChanged) {
+TEST_F(DistanceParametersTest, DialogsAndTheFactorCommandSetOnlyWhatChanged) {
     // The norm dialog closed without a change keeps the norm and the modified flag.
     EXPECT_FALSE(ApplyDistanceNorm(*document, DN_EUCLIDEAN));
     EXPECT_FALSE(document->IsModified());
@@ -156,9 +147,7 @@ TEST_F(DistanceParametersTest, DialogsSetOnlyWhatChanged) {
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0],
               "Invalid distance adjustment factor 9.500000 out of valid range [1.000000, 9.000000]");
-}
 
-TEST_F(DistanceParametersTest, EditDistanceFactorCommand) {
     ui.doubleEdits.push_back(3.0);
     EXPECT_TRUE(EditDistanceFactor(*document));
     EXPECT_EQ(document->GetDistanceFactor(), 3.0);
