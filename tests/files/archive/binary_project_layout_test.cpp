@@ -265,7 +265,7 @@ TEST_F(BinaryProjectLayoutTest, LabelsOfOldArchivesChangeOnlyWhenCustomerAndSupp
     EXPECT_EQ(old->GetFacility(2)->GetLabel(), "1");
 }
 
-TEST_F(BinaryProjectLayoutTest, AScalarDataFileOpenedAsAnArchiveIsRefusedWithTheImportHint) {
+TEST_F(BinaryProjectLayoutTest, ScalarDataFilesUnknownVersionsAndBadNormsAreRefusedWithTheirMessages) {
     for (const char* start : {"[project_name]\tProbe\n", "[data_version]\t60\n", "[case]\tx\n"}) {
         EXPECT_EQ(Load(start, "/tmp/probe.tramlet"), nullptr);
         EXPECT_EQ(TakeMessages(),
@@ -273,21 +273,14 @@ TEST_F(BinaryProjectLayoutTest, AScalarDataFileOpenedAsAnArchiveIsRefusedWithThe
                       "Illegal attempt to open the ASCII text file /tmp/probe.tramlet with the "
                       "Open command.  \nUse the Import command instead."}));
     }
-}
-
-TEST_F(BinaryProjectLayoutTest, DataVersionsOutsideTheKnownOnesAreABadSchema) {
     for (unsigned version : {19999u, 20015u}) {
         SArchiveProject p = OldProject(20014);
         p.version = version;
-        std::string bytes = BuildProjectArchive(p);
-        EXPECT_EQ(Load(bytes, "v.tramlet"), nullptr);
+        EXPECT_EQ(Load(BuildProjectArchive(p), "v.tramlet"), nullptr);
         EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Could not read from binary project file "
                                                             "\"v.tramlet\"\nThe archive reported error 7: "
                                                             "unsupported schema or data version"}));
     }
-}
-
-TEST_F(BinaryProjectLayoutTest, AStoredNormOutsideTheRangeIsReportedAndTheOpenFails) {
     SArchiveProject p = OldProject(20014);
     p.norm = 7;
     EXPECT_EQ(Load(BuildProjectArchive(p), "n.tramlet"), nullptr);
