@@ -45,7 +45,7 @@ bool EvaluateSolution(CTramletDoc& document) {
     return false;
 }
 
-void RecordInitialLoad(CTramletDoc& document) {
+void EvaluateLoadedSolution(CTramletDoc& document) {
     if (document.GetNumberOfRoutes() == 0) {
         return;
     }
@@ -63,6 +63,13 @@ void RecordInitialLoad(CTramletDoc& document) {
     record.m_dDistance = distance;
     record.m_dCost = cost;
     document.CheckSolution(true);
+}
+
+void RecordInitialLoad(CTramletDoc& document) {
+    if (document.GetNumberOfRoutes() == 0) {
+        return;
+    }
+    CAlgoStat& record = document.GetCurrentSolution();
     record.m_strAlgoName = LoadRunsString(IDS_ALGO_INITIAL_LOAD);
     record.m_dDeltaObjective = 0.0;
     record.m_lIterations = 0;

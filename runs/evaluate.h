@@ -14,10 +14,14 @@ bool CanEvaluate(const CTramletDoc& document);
 bool EvaluateSolution(CTramletDoc& document);
 
 // The current record of a project just opened from the binary archive with routes: the routed
-// count and the number of routes from the routes, distance, penalty and cost computed, the
-// consistency check with the cost check, the name "Initial Load", run time, delta objective,
-// iterations and count 0, then recorded. Without routes nothing happens. A failed check raises
-// a CUserException (nothing recorded), a failed output-log write a CFileException.
+// count and the number of routes from the routes, distance, penalty and cost computed (each
+// route's distance stored), then the consistency check with the cost check. Without routes
+// nothing happens. A failed check raises a CUserException.
+void EvaluateLoadedSolution(CTramletDoc& document);
+
+// After EvaluateLoadedSolution (and the project summary): the name "Initial Load", run time,
+// delta objective, iterations and count 0, then the record. Without routes nothing happens. A
+// failed output-log write raises a CFileException.
 void RecordInitialLoad(CTramletDoc& document);
 
 // What an import sets for the routes it read: the name "Initial Load", run time 0 and the

@@ -69,13 +69,10 @@ void CompleteOpen(CTramletDoc& document) {
         CFacility* f = document.GetFacility(i);
         f->SetQuantity(f->GetQuantity());
     }
-    // Routes: routed count, distance, penalty and cost, the check with the cost check, and the
-    // "Initial Load" record. A failed check raises a user exception and ends the open.
-    try {
-        RecordInitialLoad(document);
-    } catch (const CFileException& error) {
-        ReportOutputLogFailure(error);
-    }
+    // Routes: routed count, distance, penalty and cost, and the check with the cost check. A
+    // failed check raises a user exception and ends the open.
+    EvaluateLoadedSolution(document);
+    // The summary goes to the output log before the "Initial Load" record does.
     CSableWinApp* app = CSableWinApp::GetApp();
     if (app != nullptr && app->HasOutputLogFile()) {
         try {
@@ -83,6 +80,11 @@ void CompleteOpen(CTramletDoc& document) {
         } catch (const CFileException& error) {
             ReportOutputLogFailure(error);
         }
+    }
+    try {
+        RecordInitialLoad(document);
+    } catch (const CFileException& error) {
+        ReportOutputLogFailure(error);
     }
     document.SetModifiedFlag(false);
     document.RedrawAllViews();

@@ -11,50 +11,20 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "files/distance_data_file.h"
 #include "files/text_line_reader.h"
 #include "files/text_project_import.h"
-#include "framework/application/sable_win_app.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/exceptions/user_exception.h"
-#include "framework/platform/scripted_user_interface.h"
 #include "model/tramlet_doc.h"
+#include "tests/fuzz/fuzz_environment.h"
 
 namespace {
 
-struct SFuzzEnvironment {
-    SFuzzEnvironment() {
-        folder = std::filesystem::temp_directory_path() / ("tramlet-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
-        setenv("HOME", folder.c_str(), 1);
-        unsetenv("XDG_STATE_HOME");
-        unsetenv("XDG_DATA_HOME");
-        SetUserInterface(&ui);
-        SVersionRecord record;
-        record.companyName = "Fuzz";
-        record.productName = "Tramlet";
-        record.productVersion = "1.0.0";
-        record.productDate = "today";
-        app = std::make_unique<CSableWinApp>(record);
-        app->InitInstance();
-        app->SetIsIdle();
-    }
-    ~SFuzzEnvironment() {
-        app.reset();
-        SetUserInterface(nullptr);
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
-    std::filesystem::path folder;
-    CScriptedUserInterface ui;
-    std::unique_ptr<CSableWinApp> app;
-};
-
 SFuzzEnvironment& Environment() {
-    static SFuzzEnvironment environment;
+    static SFuzzEnvironment environment("tramlet-fuzz-");
     return environment;
 }
 
@@ -117,8 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     document.reset();
-    environment.ui.ClearRecords();
-    std::error_code error;
-    std::filesystem::resize_file(environment.app->GetErrorLogFileName(), 0, error);
+    environment.EndInput();
     return 0;
 }

@@ -269,6 +269,7 @@ TEST_F(RunFrameTest, InitialLoadCountsAndRecordsTheOpenedRoutes) {
     AddRoute({depot, s1, depot});
     doc->SetRoutedCount(0); // what an opened archive leaves: routes without recorded values
     doc->GetCurrentSolution().m_dDistance = 0.0;
+    EvaluateLoadedSolution(*doc);
     RecordInitialLoad(*doc);
     ASSERT_EQ(doc->GetAlgorithmStatistics().size(), 1u);
     const CAlgoStat& row = *doc->GetAlgorithmStatistics()[0];

@@ -163,10 +163,21 @@ TEST_F(BinaryProjectFileTest, AnImportedExampleSavedAsArchiveOpensAsTheSameProje
         ExpectSameProject(*imported, *opened);
         EXPECT_EQ(opened->GetAlgorithmStatistics().size(), imported->GetNumberOfRoutes() > 0 ? 1u : 0u)
             << name;
-        // The shipped copy is the same project.
+        // The shipped copy is the same project; opening it writes the summary to the output log,
+        // then the "Initial Load" record (at report level Standard).
+        const std::string log = folder->File(std::string(name) + ".log");
+        app->SetOutputLogFileName(log);
         std::unique_ptr<CTramletDoc> shipped =
             OpenProjectFile(std::string(EXAMPLES_DIR) + "/" + name + "/" + name + ".tramlet");
+        app->ForgetOutputLogFileName();
         ASSERT_NE(shipped, nullptr) << name;
+        const std::string written = ReadFileBytes(log);
+        const std::size_t summary = written.find("Project Name = " + shipped->GetDocTitle());
+        EXPECT_NE(summary, std::string::npos) << written;
+        if (shipped->GetNumberOfRoutes() > 0) {
+            EXPECT_GT(written.find("Initial Load"), summary) << written;
+            EXPECT_NE(written.find("Initial Load"), std::string::npos) << written;
+        }
         // It names its map beside it.
         shipped->SetMapFileName(opened->GetMapFileName());
         ExpectSameProject(*opened, *shipped);
@@ -208,7 +219,7 @@ TEST_F(BinaryProjectFileTest, ASaveThatFailsHalfWayLeavesTheOldFileAndReportsThe
     EXPECT_EQ(doc->GetPathName(), path);
 }
 
-TEST_F(BinaryProjectFileTest, OpenImportsADatFileAndReportsAMissingFile) {
+TEST_F(BinaryProjectFileTest, OpenImportsDatFilesRefusesARenamedScalarFileAndReportsAMissingFile) {
     std::filesystem::copy(std::string(EXAMPLES_DIR) + "/harbour", folder->Path() / "harbour");
     std::filesystem::rename(folder->Path() / "harbour" / "harbour.dat",
                             folder->Path() / "harbour" / "harbour.DAT");
@@ -218,6 +229,24 @@ TEST_F(BinaryProjectFileTest, OpenImportsADatFileAndReportsAMissingFile) {
     EXPECT_EQ(imported->GetNumberOfRoutes(), 3);
     // An import records no row.
     EXPECT_TRUE(imported->GetAlgorithmStatistics().empty());
+    imported.reset();
+
+    // A scalar data file renamed to .tramlet is refused by Open; the Import command (importing
+    // status) reads any path as text.
+    std::string text = ReadFileBytes((folder->Path() / "harbour" / "harbour.DAT").string());
+    text.erase(0, text.find('['));
+    const std::string renamed = (folder->Path() / "harbour" / "renamed.tramlet").string();
+    WriteFileSafely(renamed, text);
+    EXPECT_EQ(OpenProjectFile(renamed), nullptr);
+    EXPECT_EQ(TakeMessages(),
+              (std::vector<std::string>{"Illegal attempt to open the ASCII text file " + renamed +
+                                        " with the Open command.  \nUse the Import command "
+                                        "instead."}));
+    app->SetIsImporting();
+    imported = OpenProjectFile(renamed);
+    app->SetIsIdle();
+    ASSERT_NE(imported, nullptr) << (Messages().empty() ? "" : Messages().front());
+    EXPECT_EQ(imported->GetNumberOfRoutes(), 3);
     imported.reset();
     doc->MakeActive();
 

@@ -265,44 +265,4 @@ TEST(ArchiveValuesTest, WideAndLongStringsAreReadAndShortFieldsConsumeNothing) {
     EXPECT_EQ(shortRect.GetRemaining(), 15u);
 }
 
-TEST(ArchiveCollectionsTest, ArraysListsAndMapsAreCountsFollowedByTheirElements) {
-    CTestNode a;
-    CTestNode b;
-    a.value = 1;
-    b.value = 2;
-    CObArray array;
-    array.Add(&a);
-    array.Add(&b);
-    CObList list;
-    list.AddTail(&b);
-    list.AddTail(&a);
-    list.AddTail(&b);
-    CMapStringToOb map;
-    map.SetAt("b", &b);
-    map.SetAt("a", &a);
-    CArchive out;
-    array.Serialize(out);
-    list.Serialize(out);
-    map.Serialize(out);
-
-    CArchiveBytes expected;
-    expected.Count(2).NewClass(7, "CTestNode").Int(1).Null().ClassRef(1).Int(2).Null();
-    expected.Count(3).ObjectRef(3).ObjectRef(2).ObjectRef(3);
-    expected.Count(2).Str("a").ObjectRef(2).Str("b").ObjectRef(3);
-    EXPECT_EQ(out.GetBuffer(), expected.Bytes());
-
-    CArchive in(out.GetBuffer(), "collections");
-    CObArray readArray;
-    CObList readList;
-    CMapStringToOb readMap;
-    readArray.Serialize(in);
-    readList.Serialize(in);
-    readMap.Serialize(in);
-    ASSERT_EQ(readArray.GetSize(), 2);
-    std::vector<CObject*> listed(readList.GetObjects().begin(), readList.GetObjects().end());
-    EXPECT_EQ(listed, (std::vector<CObject*>{readArray.GetAt(1), readArray.GetAt(0), readArray.GetAt(1)}));
-    EXPECT_EQ(readMap.Lookup("a"), readArray.GetAt(0));
-    EXPECT_EQ(readMap.Lookup("b"), readArray.GetAt(1));
-}
-
 } // namespace
