@@ -67,6 +67,7 @@ TEST_F(MoveFacilityTest, TargetRouteCapacityDecidesAndAFullFitIsAccepted) {
     // 60 + 41 exceeds the capacity of 100 whichever way: no move, though each saves 200.
     ASSERT_TRUE(doc->ChangeFacilityQuantity(c1, 60));
     ASSERT_TRUE(doc->ChangeFacilityQuantity(c2, 41));
+    doc->SetModifiedFlag(false);
     CMoveFacility scan(*doc);
     MoveCandidate candidate;
     EXPECT_FALSE(scan.FindBestMove(candidate));
@@ -75,6 +76,7 @@ TEST_F(MoveFacilityTest, TargetRouteCapacityDecidesAndAFullFitIsAccepted) {
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_lCount, 0);
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_dDeltaObjective, 0.0);
     EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "d"}, {"d", "c2", "d"}}));
+    EXPECT_FALSE(doc->IsModified()) << "a run without a move leaves the project unmodified";
     ExpectConsistent();
 
     // 60 + 40 fills a vehicle exactly.
@@ -83,6 +85,7 @@ TEST_F(MoveFacilityTest, TargetRouteCapacityDecidesAndAFullFitIsAccepted) {
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_lCount, 1);
     EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "c2", "d"}}));
     EXPECT_EQ(doc->GetRoute(0)->GetResidualCapacity(FT_CUSTOMER), 0);
+    EXPECT_TRUE(doc->IsModified());
     ExpectConsistent();
 }
 
@@ -106,19 +109,27 @@ TEST_F(MoveFacilityTest, BothCommandsDoNothingWithFewerThanTwoRoutes) {
 
 TEST_F(MoveFacilityTest, AbortAtTheFirstContinuationCheckDeletesAllRoutesAndRecordsNothing) {
     doc->SetReportLevel(REPORT_STANDARD);
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(RunMoveFacility(*doc), ERunResult::aborted);
+    for (bool swap : {false, true}) {
+        if (swap) {
+            first = AddRoute({d, c1, d});
+            second = AddRoute({d, c2, d});
+            RecordCurrentSolution();
+            ui.ClearRecords();
+        }
+        ui.abortAfterProcessCalls = 0;
+        EXPECT_EQ(swap ? RunSwapFacility(*doc) : RunMoveFacility(*doc), ERunResult::aborted);
 
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_EQ(doc->GetRoutedCount(), 0);
-    EXPECT_EQ(c1->GetRoute(), nullptr);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
-    EXPECT_FALSE(doc->IsAlgorithmRunning());
-    EXPECT_TRUE(app->IsIdle());
-    EXPECT_EQ(Messages(), Sequence{"Algorithm aborted by the user"});
-    EXPECT_EQ(ui.closedStatusWindows, Sequence{"Move Facility Report"});
-    EXPECT_EQ(ui.abortDialogsClosed, 1);
+        EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+        EXPECT_EQ(doc->GetRoutedCount(), 0);
+        EXPECT_EQ(c1->GetRoute(), nullptr);
+        EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
+        EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
+        EXPECT_FALSE(doc->IsAlgorithmRunning());
+        EXPECT_TRUE(app->IsIdle());
+        EXPECT_EQ(Messages(), Sequence{"Algorithm aborted by the user"});
+        EXPECT_EQ(ui.closedStatusWindows, Sequence{swap ? "Swap Facility Report" : "Move Facility Report"});
+        EXPECT_EQ(ui.abortDialogsClosed, 1);
+    }
 }
 
 TEST_F(MoveFacilityTest, StatusWindowShowsTheEmptiedReportAndThenEachMove) {
@@ -232,6 +243,9 @@ TEST_F(MoveFacilityTest, OutputLogThatCannotBeOpenedAtDebugEndsTheRunWithItsMess
     EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
     EXPECT_FALSE(doc->IsAlgorithmRunning());
     EXPECT_TRUE(app->IsIdle());
+    // The scan failed before it changed anything: the routes stay.
+    EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "d"}, {"d", "c2", "d"}}));
+    ExpectConsistent();
 }
 
 // Type order with an asymmetric matrix: project numbers c2 0, s1 1, d 2. A supplier never enters
