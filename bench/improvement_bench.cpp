@@ -91,8 +91,8 @@ private:
 std::unique_ptr<CTramletDoc> Project(int facilities) {
     if (facilities == 0) {
         // The 200-facility example.
-        std::filesystem::path path = std::filesystem::path(__FILE__).parent_path().parent_path() /
-                                     "examples" / "random200" / "random200.dat";
+        // (Not found through __FILE__: ccache may make that path relative to the build folder.)
+        std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / "random200" / "random200.dat";
         std::unique_ptr<CTramletDoc> doc = OpenTextProject(path.string());
         if (doc != nullptr) {
             doc->MakeActive();
