@@ -198,8 +198,8 @@ TEST_F(TwoExchangeTest, NoReversalSpansTheLastCustomerAndTheFirstSupplier) {
     EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
-// d1 c1 c2 c3 d1 with every link 50 but the ones named: reversing c1 c2 saves 3 (first in scan
-// order), reversing c2 c3 saves 4.
+// d1 c1 c2 c3 d1 with every link 50 but (c1, c3) and (c3, d1): reversing c1 c2 (first in scan
+// order) saves 50 - d(c1, c3), reversing c2 c3 saves d(c3, d1) - d(c1, c3).
 class TwoExchangeToleranceTest : public TwoExchangeTest {
 protected:
     void MakeRoute(double c1c3, double c3d1) {
@@ -222,12 +222,12 @@ protected:
 };
 
 TEST_F(TwoExchangeToleranceTest, FirstCandidateNeedsSavingsAboveTheMargin) {
-    MakeRoute(48.5, 50.0); // both reversals save 1.5
+    MakeRoute(48.0, 50.0); // both reversals save 2, which is not above 0.01 x 200
     ASSERT_TRUE(doc->SetTolerance(0.01));
     EXPECT_FALSE(Find());
     ASSERT_TRUE(doc->SetTolerance(0.0));
     ASSERT_TRUE(Find());
-    EXPECT_DOUBLE_EQ(candidate.savings, 1.5);
+    EXPECT_DOUBLE_EQ(candidate.savings, 2.0);
     EXPECT_EQ(candidate.fi1, c1); // the equal second one does not replace it
 }
 
