@@ -9,16 +9,16 @@
 #include "improvement/move_facility.h"
 #include "improvement/move_swap_common.h"
 #include "improvement/swap_facility.h"
-#include "tests/improvement/move_swap_fixture.h"
+#include "tests/improvement/improvement_fixture.h"
 
 namespace {
 
 // Two one-customer routes on a line from the depot: c1 at 100, c2 at 110. Moving c1 next to c2
 // and c2 next to c1 both save 200, on either link of the other route.
-class MoveFacilityTest : public MoveSwapFixture {
+class MoveFacilityTest : public ImprovementFixture {
 protected:
     void SetUp() override {
-        MoveSwapFixture::SetUp();
+        ImprovementFixture::SetUp();
         d = AddDepot("d", 0, 0);
         c1 = AddCustomer("c1", 0, 100, 30);
         c2 = AddCustomer("c2", 0, 110, 20);
@@ -250,7 +250,7 @@ TEST_F(MoveFacilityTest, OutputLogThatCannotBeOpenedAtDebugEndsTheRunWithItsMess
 
 // Type order with an asymmetric matrix: project numbers c2 0, s1 1, d 2. A supplier never enters
 // before a customer, a customer never after a supplier.
-class MoveTypeOrderTest : public MoveSwapFixture {};
+class MoveTypeOrderTest : public ImprovementFixture {};
 
 TEST_F(MoveTypeOrderTest, SupplierSkipsLinksBeforeCustomersAndCustomerStopsAtSuppliers) {
     CFacility* d = AddDepot("d", 0, 0);
@@ -295,7 +295,7 @@ TEST_F(MoveTypeOrderTest, LinkFromLastCustomerToFirstSupplierTakesEitherType) {
 
 // Swaps and then moves on random projects: each step's savings are what the routes lose, and
 // each run ends where no step of its kind improves.
-class MoveSwapRandomProjectTest : public MoveSwapFixture {};
+class MoveSwapRandomProjectTest : public ImprovementFixture {};
 
 TEST_F(MoveSwapRandomProjectTest, SavingsMatchTheRoutesAndEachRunEndsAtALocalOptimum) {
     for (int seed : {3, 17}) {
