@@ -157,37 +157,25 @@ struct SImprovement {
     RunFunction run;
 };
 
+// One scan of a search on the project as it is.
+template <class Search, class Candidate, bool (Search::*Find)(Candidate&)> bool ScanOnce(CTramletDoc& doc) {
+    Candidate candidate;
+    Search search(doc);
+    return (search.*Find)(candidate);
+}
+
 const std::vector<SImprovement>& Improvements() {
     static const std::vector<SImprovement> improvements = {
-        {"Move",
-         [](CTramletDoc& doc) {
-             MoveCandidate candidate;
-             return CMoveFacility(doc).FindBestMove(candidate);
-         },
-         RunMoveFacility},
-        {"Swap",
-         [](CTramletDoc& doc) {
-             SwapCandidate candidate;
-             return CSwapFacility(doc).FindBestSwap(candidate);
-         },
-         RunSwapFacility},
+        {"Move", ScanOnce<CMoveFacility, MoveCandidate, &CMoveFacility::FindBestMove>, RunMoveFacility},
+        {"Swap", ScanOnce<CSwapFacility, SwapCandidate, &CSwapFacility::FindBestSwap>, RunSwapFacility},
         {"TwoExchange",
-         [](CTramletDoc& doc) {
-             TwoExchangeCandidate candidate;
-             return CExchangeImprovement(doc).FindBestTwoExchange(candidate);
-         },
+         ScanOnce<CExchangeImprovement, TwoExchangeCandidate, &CExchangeImprovement::FindBestTwoExchange>,
          OnTwoExchange},
         {"ThreeExchange",
-         [](CTramletDoc& doc) {
-             ThreeExchangeCandidate candidate;
-             return CExchangeImprovement(doc).FindBestThreeExchange(candidate);
-         },
+         ScanOnce<CExchangeImprovement, ThreeExchangeCandidate, &CExchangeImprovement::FindBestThreeExchange>,
          OnThreeExchange},
         {"ChainExchange",
-         [](CTramletDoc& doc) {
-             ChainExchangeCandidate candidate;
-             return CExchangeImprovement(doc).FindBestChainExchange(candidate);
-         },
+         ScanOnce<CExchangeImprovement, ChainExchangeCandidate, &CExchangeImprovement::FindBestChainExchange>,
          OnChainExchange},
     };
     return improvements;
