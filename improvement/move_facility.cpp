@@ -173,14 +173,6 @@ void CMoveFacility::Run(CAlgoStat& record) {
 }
 
 ERunResult RunMoveFacility(CTramletDoc& document) {
-    if (document.GetNumberOfRoutes() < 2) {
-        return ERunResult::refused;
-    }
     CMoveFacility move(document);
-    SRunOptions options;
-    options.nameId = IDS_ALGO_MOVE_FACILITY;
-    options.statusWindow = LoadImprovementString(IDS_MOVE_REPORT_TITLE);
-    return RunImprovementFrame(
-        document, options, [&move](CAlgoStat& record) { move.Run(record); },
-        [&move] { return move.GetStepCount() > 0; });
+    return RunBetweenRouteSearch(document, move, IDS_ALGO_MOVE_FACILITY, IDS_MOVE_REPORT_TITLE);
 }

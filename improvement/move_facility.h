@@ -40,12 +40,13 @@ public:
 
     // The whole run inside the frame: the check at Standard, the status window, the steps until
     // no move saves anything, and the record's count and delta objective.
-    void Run(CAlgoStat& record);
+    void Run(CAlgoStat& record) override;
 
 private:
     void Scan(MoveCandidate& candidate, std::FILE* log);
     void ShowReport() const override;
 };
 
-// The Move Facility command: nothing with fewer than two routes (refused), otherwise the run.
+// The Move Facility command: refused (nothing happens) while an algorithm runs or with fewer
+// than two routes, otherwise the run.
 ERunResult RunMoveFacility(CTramletDoc& document);

@@ -160,3 +160,16 @@ ERunResult RunImprovementFrame(CTramletDoc& document, SRunOptions options, const
     options.changedRoutes = std::move(changedRoutes);
     return RunAlgorithm(document, options, body);
 }
+
+ERunResult RunBetweenRouteSearch(CTramletDoc& document, CBetweenRouteSearch& search, unsigned nameId,
+                                 unsigned titleId) {
+    if (!CanMoveOrSwapFacility(document)) {
+        return ERunResult::refused;
+    }
+    SRunOptions options;
+    options.nameId = nameId;
+    options.statusWindow = LoadImprovementString(titleId);
+    return RunImprovementFrame(
+        document, options, [&search](CAlgoStat& record) { search.Run(record); },
+        [&search] { return search.GetStepCount() > 0; });
+}

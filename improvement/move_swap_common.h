@@ -114,6 +114,8 @@ public:
     int GetStepCount() const { return m_lSteps; }
     double GetCumulativeSavings() const { return m_dCumulativeSavings; }
     const SStepReport& GetReport() const { return m_report; }
+    // The whole run inside the frame (RunSteps with the search's scan and step).
+    virtual void Run(CAlgoStat& record) = 0;
 
 protected:
     explicit CBetweenRouteSearch(CTramletDoc& document) : m_document(document) {}
@@ -152,3 +154,7 @@ bool CanMoveOrSwapFacility(const CTramletDoc& document);
 // applied (changedRoutes).
 ERunResult RunImprovementFrame(CTramletDoc& document, SRunOptions options, const AlgorithmBody& body,
                                std::function<bool()> changedRoutes);
+// Move Facility or Swap Facility in that frame, named by nameId, with the status window titled
+// by titleId; refused unless CanMoveOrSwapFacility.
+ERunResult RunBetweenRouteSearch(CTramletDoc& document, CBetweenRouteSearch& search, unsigned nameId,
+                                 unsigned titleId);

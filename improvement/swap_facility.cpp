@@ -318,14 +318,6 @@ void CSwapFacility::Run(CAlgoStat& record) {
 }
 
 ERunResult RunSwapFacility(CTramletDoc& document) {
-    if (document.GetNumberOfRoutes() < 2) {
-        return ERunResult::refused;
-    }
     CSwapFacility swap(document);
-    SRunOptions options;
-    options.nameId = IDS_ALGO_SWAP_FACILITY;
-    options.statusWindow = LoadImprovementString(IDS_SWAP_REPORT_TITLE);
-    return RunImprovementFrame(
-        document, options, [&swap](CAlgoStat& record) { swap.Run(record); },
-        [&swap] { return swap.GetStepCount() > 0; });
+    return RunBetweenRouteSearch(document, swap, IDS_ALGO_SWAP_FACILITY, IDS_SWAP_REPORT_TITLE);
 }

@@ -48,12 +48,12 @@ public:
     void ApplySwap(const SwapCandidate& candidate);
 
     // The whole run inside the frame (as CMoveFacility::Run).
-    void Run(CAlgoStat& record);
+    void Run(CAlgoStat& record) override;
 
 private:
     void Scan(SwapCandidate& candidate, std::FILE* log);
     void ShowReport() const override;
 };
 
-// The Swap Facility command: nothing with fewer than two routes (refused), otherwise the run.
+// The Swap Facility command: refused as Move Facility, otherwise the run.
 ERunResult RunSwapFacility(CTramletDoc& document);

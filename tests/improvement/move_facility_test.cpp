@@ -93,6 +93,8 @@ TEST_F(MoveFacilityTest, BothCommandsDoNothingWithFewerThanTwoRoutes) {
     EXPECT_TRUE(CanMoveOrSwapFacility(*doc));
     doc->SetIsAlgorithmRunning(true);
     EXPECT_FALSE(CanMoveOrSwapFacility(*doc));
+    EXPECT_EQ(RunMoveFacility(*doc), ERunResult::refused);
+    EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "d"}, {"d", "c2", "d"}}));
     doc->SetIsAlgorithmRunning(false);
 
     doc->DeleteRoute(first);
