@@ -106,15 +106,22 @@ std::unique_ptr<CTramletDoc> Project(int facilities) {
                                            400, 100, 20);
 }
 
+// The project of the benchmark's argument; null (the benchmark skipped) when it cannot be had.
+std::unique_ptr<CTramletDoc> ProjectOf(benchmark::State& state) {
+    std::unique_ptr<CTramletDoc> doc = Project(static_cast<int>(state.range(0)));
+    if (doc == nullptr) {
+        state.SkipWithError("project not available");
+    }
+    return doc;
+}
+
 // One scan on the starting solution; returns whether it found a change.
 using ScanFunction = std::function<bool(CTramletDoc&)>;
 using RunFunction = ERunResult (*)(CTramletDoc&);
 
 void Scan(benchmark::State& state, const ScanFunction& scan, EStart start) {
-    const int facilities = static_cast<int>(state.range(0));
-    std::unique_ptr<CTramletDoc> doc = Project(facilities);
+    std::unique_ptr<CTramletDoc> doc = ProjectOf(state);
     if (doc == nullptr) {
-        state.SkipWithError("project not available");
         return;
     }
     CStartingSolution solution(*doc, start);
@@ -127,10 +134,8 @@ void Scan(benchmark::State& state, const ScanFunction& scan, EStart start) {
 }
 
 void Run(benchmark::State& state, RunFunction run, EStart start) {
-    const int facilities = static_cast<int>(state.range(0));
-    std::unique_ptr<CTramletDoc> doc = Project(facilities);
+    std::unique_ptr<CTramletDoc> doc = ProjectOf(state);
     if (doc == nullptr) {
-        state.SkipWithError("project not available");
         return;
     }
     CStartingSolution solution(*doc, start);
