@@ -141,6 +141,24 @@ TEST_F(SwapFacilityTest, DetailedLevelShowsFourColouredDisplayRoutesThatLeaveNoT
     ExpectConsistent();
 }
 
+TEST_F(SwapFacilityTest, DebugLogNamesTheBestSwapWithItsLinks) {
+    OpenOutputLog();
+    doc->SetReportLevel(REPORT_DEBUG);
+    ASSERT_EQ(RunSwapFacility(*doc), ERunResult::recorded);
+    const double savings = OnlyRecord().m_dDeltaObjective;
+    std::string expected =
+        FormatString("\nSwap 1 with cumulative savings %.3lf\n", savings) +
+        "Best first move Customer a from link (Customer x1, Customer x2)\n" +
+        FormatString("Insert on link (Customer y1, Customer y2) with total delta distance %.3lf\n", savings) +
+        "Best second move Customer b from link (Customer y1, Customer y2)\n" +
+        FormatString("Insert on link (Customer x1, Customer x2) with total delta distance "
+                     "%.3lf\n\n",
+                     savings);
+    std::string body = OutputLogBody();
+    EXPECT_NE(body.find(expected), std::string::npos) << body;
+    EXPECT_NE(body.find("\nNo swap with positive savings found\n\n"), std::string::npos);
+}
+
 // Project numbers c1 0, c2 1, c3 2, c4 3, d 4. Grouping {c1, c3} and {c2, c4} saves 38, reached
 // by swapping c1 with c4 or c2 with c3.
 class SwapTieTest : public ImprovementFixture {};
