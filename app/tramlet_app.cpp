@@ -3,7 +3,6 @@
 #include "app/tramlet_version.h"
 #include "construction/construction_strings.h"
 #include "construction/savings_strings.h"
-#include "improvement/exchange_strings.h"
 #include "improvement/improvement_strings.h"
 #include "model/model_strings.h"
 #include "optimisation/optimisation_strings.h"
@@ -25,7 +24,6 @@ void CTramletApp::RegisterProgramStringTables() {
     RegisterProgramStringTable(GetOptimisationStringTable());
     RegisterProgramStringTable(GetConstructionStringTable());
     RegisterProgramStringTable(GetSavingsStringTable());
-    RegisterProgramStringTable(GetExchangeStringTable());
     RegisterProgramStringTable(GetImprovementStringTable());
 }
 

@@ -2,12 +2,10 @@
 
 #include <iterator>
 #include <memory>
-#include <new>
 
 #include "framework/colours/color.h"
 #include "framework/parameters/long_parameter.h"
 #include "framework/strings/format.h"
-#include "improvement/exchange_strings.h"
 #include "improvement/improvement_strings.h"
 #include "improvement/move_swap_common.h"
 #include "model/tramlet_doc.h"
@@ -30,7 +28,7 @@ const unsigned LINK_DESTINATION_LABELS[] = {IDS_EXCHANGE_REPORT_LINK_1_DESTINATI
 // ---- status windows ----
 
 CExchangeStepReport::CExchangeStepReport(unsigned titleId, int links)
-    : m_title(LoadExchangeString(titleId)), m_links(links < MAX_LINKS ? links : MAX_LINKS) {}
+    : m_title(LoadImprovementString(titleId)), m_links(links < MAX_LINKS ? links : MAX_LINKS) {}
 
 void CExchangeStepReport::Clear() {
     m_count = 0;
@@ -54,17 +52,19 @@ void CExchangeStepReport::Record(double savings, const CFacility* const* linkEnd
 
 std::vector<SStatusField> CExchangeStepReport::GetFields(double totalDistance) const {
     std::vector<SStatusField> fields;
-    fields.push_back({LoadExchangeString(IDS_EXCHANGE_REPORT_COUNT), FormatString("%d", m_count)});
+    fields.push_back({LoadImprovementString(IDS_EXCHANGE_REPORT_COUNT), FormatString("%d", m_count)});
     for (int k = 0; k < m_links; ++k) {
-        fields.push_back({LoadExchangeString(LINK_ORIGIN_LABELS[k]), FormatReportFacility(m_slots[2 * k])});
         fields.push_back(
-            {LoadExchangeString(LINK_DESTINATION_LABELS[k]), FormatReportFacility(m_slots[2 * k + 1])});
+            {LoadImprovementString(LINK_ORIGIN_LABELS[k]), FormatReportFacility(m_slots[2 * k])});
+        fields.push_back(
+            {LoadImprovementString(LINK_DESTINATION_LABELS[k]), FormatReportFacility(m_slots[2 * k + 1])});
     }
-    fields.push_back({LoadExchangeString(IDS_EXCHANGE_REPORT_ROUTE),
+    fields.push_back({LoadImprovementString(IDS_EXCHANGE_REPORT_ROUTE),
                       m_route != nullptr ? m_route->GetLabel() : LoadImprovementString(IDS_REPORT_NONE)});
-    fields.push_back({LoadExchangeString(IDS_EXCHANGE_REPORT_SAVINGS), FormatString("%.2lf", m_lastSavings)});
     fields.push_back(
-        {LoadExchangeString(IDS_EXCHANGE_REPORT_TOTAL_SAVINGS), FormatString("%.2lf", m_cumulativeSavings)});
+        {LoadImprovementString(IDS_EXCHANGE_REPORT_SAVINGS), FormatString("%.2lf", m_lastSavings)});
+    fields.push_back({LoadImprovementString(IDS_EXCHANGE_REPORT_TOTAL_SAVINGS),
+                      FormatString("%.2lf", m_cumulativeSavings)});
     fields.push_back(
         {LoadImprovementString(IDS_REPORT_TOTAL_DISTANCE), FormatString("%.2lf", totalDistance)});
     return fields;
@@ -199,15 +199,8 @@ ERunResult RunExchangeCommand(CTramletDoc& document, EExchangeCommand command) {
         options.announce = false;
         break;
     }
-    options.enableAbort = true;
-    options.writeHeading = false;
-    // Running out of memory ends the run with the routes as the last completed step left them;
-    // every other failure deletes them.
-    options.deleteRoutesOnFailure = false;
-    bool outOfMemory = false;
-
     CExchangeImprovement improvement(document);
-    ERunResult result = RunAlgorithm(document, options, [&](CAlgoStat& record) {
+    auto body = [&](CAlgoStat& record) {
         try {
             improvement.BeginRun(command != EExchangeCommand::chain, command != EExchangeCommand::two);
             for (bool found = true; found;) {
@@ -236,10 +229,6 @@ ERunResult RunExchangeCommand(CTramletDoc& document, EExchangeCommand command) {
                 }
                 document.CheckAlgorithmContinuation();
             }
-        } catch (const std::bad_alloc&) {
-            outOfMemory = true;
-            improvement.CloseReports();
-            throw;
         } catch (...) {
             improvement.CloseReports();
             throw;
@@ -260,10 +249,9 @@ ERunResult RunExchangeCommand(CTramletDoc& document, EExchangeCommand command) {
             record.m_dParameter = static_cast<double>(document.GetChainLength());
             break;
         }
+    };
+    CAlgoStat& record = document.GetCurrentSolution();
+    return RunImprovementFrame(document, options, body, [&record] {
+        return record.m_lExchangeCounter1 + record.m_lExchangeCounter2 > 0;
     });
-    if ((result == ERunResult::failed || result == ERunResult::aborted) && !outOfMemory) {
-        document.DeleteAllRoutes();
-        document.RedrawAllViews();
-    }
-    return result;
 }

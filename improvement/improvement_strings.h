@@ -4,8 +4,8 @@
 
 #include "framework/strings/string_table.h"
 
-// Numbered texts of the improvement heuristics shared by their status windows. Move Facility and
-// Swap Facility use 4200 to 4229; numbers from 4230 on are free for the exchange heuristics.
+// Numbered texts of the status windows of the improvement heuristics: Move Facility and Swap
+// Facility use 4200 to 4229, Two, Three and Chain Exchange 4230 to 4241.
 enum EImprovementStringId : unsigned {
     IDS_MOVE_REPORT_TITLE = 4200,
     IDS_SWAP_REPORT_TITLE = 4201,
@@ -32,6 +32,19 @@ enum EImprovementStringId : unsigned {
     IDS_SWAP_REPORT_LINEHAUL_CAPACITY_2 = 4224,
     IDS_SWAP_REPORT_BACKHAUL_CAPACITY_2 = 4225,
     IDS_SWAP_REPORT_SAVINGS = 4226,
+
+    IDS_TWO_EXCHANGE_REPORT_TITLE = 4230,
+    IDS_THREE_EXCHANGE_REPORT_TITLE = 4231,
+    IDS_EXCHANGE_REPORT_COUNT = 4232,
+    IDS_EXCHANGE_REPORT_LINK_1_ORIGIN = 4233,
+    IDS_EXCHANGE_REPORT_LINK_1_DESTINATION = 4234,
+    IDS_EXCHANGE_REPORT_LINK_2_ORIGIN = 4235,
+    IDS_EXCHANGE_REPORT_LINK_2_DESTINATION = 4236,
+    IDS_EXCHANGE_REPORT_LINK_3_ORIGIN = 4237,
+    IDS_EXCHANGE_REPORT_LINK_3_DESTINATION = 4238,
+    IDS_EXCHANGE_REPORT_ROUTE = 4239,
+    IDS_EXCHANGE_REPORT_SAVINGS = 4240,
+    IDS_EXCHANGE_REPORT_TOTAL_SAVINGS = 4241,
 };
 
 // The table the application registers (RegisterProgramStringTable).

@@ -20,7 +20,7 @@ const char* const kNoMoveLine = "\nNo move with positive savings found\n\n";
 
 } // namespace
 
-CMoveFacility::CMoveFacility(CTramletDoc& document) : m_document(document) {}
+CMoveFacility::CMoveFacility(CTramletDoc& document) : CBetweenRouteSearch(document) {}
 
 bool CMoveFacility::FindBestMove(MoveCandidate& candidate) {
     candidate = MoveCandidate();
@@ -122,15 +122,9 @@ void CMoveFacility::ApplyMove(const MoveCandidate& candidate) {
     target->InsertBefore(f, candidate.m_posLinkTo, true);
     source->RemoveFacility(f, candidate.m_posFacility, false);
 
-    CAlgoStat& record = m_document.GetCurrentSolution();
-    record.m_dDistance -= savings;
-    record.m_dCost -= savings;
-    m_lSteps += 1;
-    m_dCumulativeSavings += savings;
+    CountStep(savings);
 
-    const int level = m_document.GetReportLevel();
-    if (level >= REPORT_STANDARD) {
-        m_report.AddStep(savings);
+    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
         CStepDisplayRoutes display(m_document);
         display.Add({candidate.m_pPredecessor, f, candidate.m_pSuccessor}, COLOR_RED);
         display.Add({candidate.m_pLinkFrom, candidate.m_pLinkTo}, COLOR_RED);
@@ -138,11 +132,7 @@ void CMoveFacility::ApplyMove(const MoveCandidate& candidate) {
         m_report.m_pFacility[1] = candidate.m_pLinkFrom;
         m_report.m_pFacility[2] = candidate.m_pLinkTo;
         m_report.m_pRoute[1] = target;
-        if (level >= REPORT_DETAILED) {
-            display.ShowAndPause([this] { ShowReport(); });
-        }
-        m_document.RedrawAllGraphicalViews();
-        ShowReport();
+        ShowStep(savings, display);
     }
 
     // A route left with its two depot entries only is no route any more.
@@ -172,34 +162,17 @@ void CMoveFacility::ShowReport() const {
 }
 
 void CMoveFacility::Run(CAlgoStat& record) {
-    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
-        m_document.CheckSolution(true);
-        m_report.Clear();
-        ShowReport();
-    }
-    m_lSteps = 0;
-    m_dCumulativeSavings = 0.0;
-    record.m_dRunTime = 0.0;
-
     MoveCandidate candidate;
-    bool found = false;
-    do {
-        found = FindBestMove(candidate);
-        if (found) {
-            ApplyMove(candidate);
+    RunSteps(record, [&] {
+        if (!FindBestMove(candidate)) {
+            return false;
         }
-        m_document.CheckAlgorithmContinuation();
-    } while (found);
-
-    record.m_dDeltaObjective = m_dCumulativeSavings;
-    record.m_lCount = m_lSteps;
+        ApplyMove(candidate);
+        return true;
+    });
 }
 
 ERunResult RunMoveFacility(CTramletDoc& document) {
-    if (document.GetNumberOfRoutes() < 2) {
-        return ERunResult::refused;
-    }
     CMoveFacility move(document);
-    return RunMoveSwapFrame(document, IDS_ALGO_MOVE_FACILITY, LoadImprovementString(IDS_MOVE_REPORT_TITLE),
-                            [&move](CAlgoStat& record) { move.Run(record); });
+    return RunBetweenRouteSearch(document, move, IDS_ALGO_MOVE_FACILITY, IDS_MOVE_REPORT_TITLE);
 }

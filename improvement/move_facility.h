@@ -27,7 +27,7 @@ struct MoveCandidate {
 
 // Move Facility: a best-improvement local search that takes one customer or supplier out of
 // its route and inserts it into a link of another route, as long as some move saves distance.
-class CMoveFacility {
+class CMoveFacility : public CBetweenRouteSearch {
 public:
     explicit CMoveFacility(CTramletDoc& document);
 
@@ -40,22 +40,13 @@ public:
 
     // The whole run inside the frame: the check at Standard, the status window, the steps until
     // no move saves anything, and the record's count and delta objective.
-    void Run(CAlgoStat& record);
-
-    int GetStepCount() const { return m_lSteps; }
-    double GetCumulativeSavings() const { return m_dCumulativeSavings; }
-    const SStepReport& GetReport() const { return m_report; }
+    void Run(CAlgoStat& record) override;
 
 private:
     void Scan(MoveCandidate& candidate, std::FILE* log);
-    void ShowReport() const;
-
-    CTramletDoc& m_document;
-    CRouteScanView m_view;
-    int m_lSteps = 0;
-    double m_dCumulativeSavings = 0.0;
-    SStepReport m_report;
+    void ShowReport() const override;
 };
 
-// The Move Facility command: nothing with fewer than two routes (refused), otherwise the run.
+// The Move Facility command: refused (nothing happens) while an algorithm runs or with fewer
+// than two routes, otherwise the run.
 ERunResult RunMoveFacility(CTramletDoc& document);

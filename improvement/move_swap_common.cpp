@@ -1,6 +1,6 @@
 #include "improvement/move_swap_common.h"
 
-#include <new>
+#include <utility>
 
 #include "framework/application/sable_win_app.h"
 #include "framework/colours/color.h"
@@ -109,33 +109,67 @@ void RunScanWithDebugLog(CTramletDoc& document, const std::function<void(std::FI
     }
 }
 
+// ---- the steps of a run ----
+
+void CBetweenRouteSearch::RunSteps(CAlgoStat& record, const std::function<bool()>& step) {
+    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
+        m_document.CheckSolution(true);
+        m_report.Clear();
+        ShowReport();
+    }
+    m_lSteps = 0;
+    m_dCumulativeSavings = 0.0;
+    record.m_dRunTime = 0.0;
+    bool found = false;
+    do {
+        found = step();
+        m_document.CheckAlgorithmContinuation();
+    } while (found);
+    record.m_dDeltaObjective = m_dCumulativeSavings;
+    record.m_lCount = m_lSteps;
+}
+
+void CBetweenRouteSearch::CountStep(double savings) {
+    CAlgoStat& record = m_document.GetCurrentSolution();
+    record.m_dDistance -= savings;
+    record.m_dCost -= savings;
+    m_lSteps += 1;
+    m_dCumulativeSavings += savings;
+}
+
+void CBetweenRouteSearch::ShowStep(double savings, CStepDisplayRoutes& display) {
+    m_report.AddStep(savings);
+    if (m_document.GetReportLevel() >= REPORT_DETAILED) {
+        display.ShowAndPause([this] { ShowReport(); });
+    }
+    m_document.RedrawAllGraphicalViews();
+    ShowReport();
+}
+
 // ---- the frame ----
 
 bool CanMoveOrSwapFacility(const CTramletDoc& document) {
     return !document.IsAlgorithmRunning() && document.GetNumberOfRoutes() >= 2;
 }
 
-ERunResult RunMoveSwapFrame(CTramletDoc& document, unsigned nameId, const std::string& statusWindow,
-                            const AlgorithmBody& body) {
-    SRunOptions options;
-    options.nameId = nameId;
+ERunResult RunImprovementFrame(CTramletDoc& document, SRunOptions options, const AlgorithmBody& body,
+                               std::function<bool()> changedRoutes) {
     options.enableAbort = true;
     options.writeHeading = false;
-    options.statusWindow = statusWindow;
-    // The frame would delete the routes on every failure; only some failures do here.
-    options.deleteRoutesOnFailure = false;
-    bool outOfMemory = false;
-    ERunResult result = RunAlgorithm(document, options, [&](CAlgoStat& record) {
-        try {
-            body(record);
-        } catch (const std::bad_alloc&) {
-            outOfMemory = true;
-            throw;
-        }
-    });
-    if ((result == ERunResult::failed || result == ERunResult::aborted) && !outOfMemory) {
-        document.DeleteAllRoutes();
-        document.RedrawAllViews();
+    options.keepRoutesOnFileOrMemoryFailure = true;
+    options.changedRoutes = std::move(changedRoutes);
+    return RunAlgorithm(document, options, body);
+}
+
+ERunResult RunBetweenRouteSearch(CTramletDoc& document, CBetweenRouteSearch& search, unsigned nameId,
+                                 unsigned titleId) {
+    if (!CanMoveOrSwapFacility(document)) {
+        return ERunResult::refused;
     }
-    return result;
+    SRunOptions options;
+    options.nameId = nameId;
+    options.statusWindow = LoadImprovementString(titleId);
+    return RunImprovementFrame(
+        document, options, [&search](CAlgoStat& record) { search.Run(record); },
+        [&search] { return search.GetStepCount() > 0; });
 }

@@ -107,13 +107,54 @@ void WriteBestLine(std::FILE* file, const char* format, const CFacility* f, cons
 // output log is set (a failed open raises a CFileException), else with a null file.
 void RunScanWithDebugLog(CTramletDoc& document, const std::function<void(std::FILE*)>& scan);
 
+// What Move Facility and Swap Facility share: the document, the flat view of the routes, the
+// counters of a run and the step report of the status window.
+class CBetweenRouteSearch {
+public:
+    int GetStepCount() const { return m_lSteps; }
+    double GetCumulativeSavings() const { return m_dCumulativeSavings; }
+    const SStepReport& GetReport() const { return m_report; }
+    // The whole run inside the frame (RunSteps with the search's scan and step).
+    virtual void Run(CAlgoStat& record) = 0;
+
+protected:
+    explicit CBetweenRouteSearch(CTramletDoc& document) : m_document(document) {}
+    virtual ~CBetweenRouteSearch() = default;
+
+    // Refreshes the status window from the step report.
+    virtual void ShowReport() const = 0;
+    // A whole run inside the frame: at Standard and above the check with the cost check and the
+    // emptied status window; the counters at 0; then passes of step (a scan, and the change it
+    // found applied: true; false when it found none), each followed by the continuation check,
+    // until a pass finds nothing; the record's delta objective and count.
+    void RunSteps(CAlgoStat& record, const std::function<bool()>& step);
+    // An applied step: the recorded distance and cost lose its savings, the counters count it.
+    void CountStep(double savings);
+    // At Standard and above, after the step's slots are filled: the step counted in the report;
+    // at Detailed its display routes shown as temporary routes while the run pauses; then the
+    // graphical views redrawn and the status window refreshed.
+    void ShowStep(double savings, CStepDisplayRoutes& display);
+
+    CTramletDoc& m_document;
+    CRouteScanView m_view;
+    int m_lSteps = 0;
+    double m_dCumulativeSavings = 0.0;
+    SStepReport m_report;
+};
+
 // Whether Move Facility and Swap Facility are enabled: no algorithm runs and the project has at
 // least two routes.
 bool CanMoveOrSwapFacility(const CTramletDoc& document);
 
-// The frame of Move Facility and Swap Facility: the run frame with the Abort dialog, the
-// announcement and no heading. A run ended by an abort, a refused time-limit extension, a
-// failed check or a failed output-log write deletes all routes and records nothing; a run that
-// runs out of memory records nothing and leaves the routes as the last completed step left them.
-ERunResult RunMoveSwapFrame(CTramletDoc& document, unsigned nameId, const std::string& statusWindow,
-                            const AlgorithmBody& body);
+// The frame of the improvements: the run frame with the Abort dialog and no heading (options
+// give the name, the announcement and the status window). A run ended by an abort, a refused
+// time-limit extension or a failed check deletes all routes and records nothing; one ended by a
+// failed output-log write or by exhausted memory records nothing and leaves the routes as the
+// last completed step left them. The check after the run and the modified mark need a step
+// applied (changedRoutes).
+ERunResult RunImprovementFrame(CTramletDoc& document, SRunOptions options, const AlgorithmBody& body,
+                               std::function<bool()> changedRoutes);
+// Move Facility or Swap Facility in that frame, named by nameId, with the status window titled
+// by titleId; refused unless CanMoveOrSwapFacility.
+ERunResult RunBetweenRouteSearch(CTramletDoc& document, CBetweenRouteSearch& search, unsigned nameId,
+                                 unsigned titleId);

@@ -35,7 +35,7 @@ struct SBestPlace {
 
 } // namespace
 
-CSwapFacility::CSwapFacility(CTramletDoc& document) : m_document(document) {}
+CSwapFacility::CSwapFacility(CTramletDoc& document) : CBetweenRouteSearch(document) {}
 
 bool CSwapFacility::FindBestSwap(SwapCandidate& candidate) {
     candidate = SwapCandidate();
@@ -253,15 +253,9 @@ void CSwapFacility::ApplySwap(const SwapCandidate& candidate) {
     first->RemoveFacility(f1, candidate.m_posFacility1, false);
     second->RemoveFacility(f2, candidate.m_posFacility2, false);
 
-    CAlgoStat& record = m_document.GetCurrentSolution();
-    record.m_dDistance -= savings;
-    record.m_dCost -= savings;
-    m_lSteps += 1;
-    m_dCumulativeSavings += savings;
+    CountStep(savings);
 
-    const int level = m_document.GetReportLevel();
-    if (level >= REPORT_STANDARD) {
-        m_report.AddStep(savings);
+    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
         CStepDisplayRoutes display(m_document);
         display.Add({candidate.m_pPredecessor1, f1, candidate.m_pSuccessor1}, COLOR_MAGENTA);
         display.Add({candidate.m_pLinkFrom2, candidate.m_pLinkTo2}, COLOR_RED);
@@ -275,11 +269,7 @@ void CSwapFacility::ApplySwap(const SwapCandidate& candidate) {
         m_report.m_pFacility[5] = candidate.m_pLinkTo2;
         m_report.m_pRoute[0] = second;
         m_report.m_pRoute[1] = first;
-        if (level >= REPORT_DETAILED) {
-            display.ShowAndPause([this] { ShowReport(); });
-        }
-        m_document.RedrawAllGraphicalViews();
-        ShowReport();
+        ShowStep(savings, display);
     }
 }
 
@@ -317,34 +307,17 @@ void CSwapFacility::ShowReport() const {
 }
 
 void CSwapFacility::Run(CAlgoStat& record) {
-    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
-        m_document.CheckSolution(true);
-        m_report.Clear();
-        ShowReport();
-    }
-    m_lSteps = 0;
-    m_dCumulativeSavings = 0.0;
-    record.m_dRunTime = 0.0;
-
     SwapCandidate candidate;
-    bool found = false;
-    do {
-        found = FindBestSwap(candidate);
-        if (found) {
-            ApplySwap(candidate);
+    RunSteps(record, [&] {
+        if (!FindBestSwap(candidate)) {
+            return false;
         }
-        m_document.CheckAlgorithmContinuation();
-    } while (found);
-
-    record.m_dDeltaObjective = m_dCumulativeSavings;
-    record.m_lCount = m_lSteps;
+        ApplySwap(candidate);
+        return true;
+    });
 }
 
 ERunResult RunSwapFacility(CTramletDoc& document) {
-    if (document.GetNumberOfRoutes() < 2) {
-        return ERunResult::refused;
-    }
     CSwapFacility swap(document);
-    return RunMoveSwapFrame(document, IDS_ALGO_SWAP_FACILITY, LoadImprovementString(IDS_SWAP_REPORT_TITLE),
-                            [&swap](CAlgoStat& record) { swap.Run(record); });
+    return RunBetweenRouteSearch(document, swap, IDS_ALGO_SWAP_FACILITY, IDS_SWAP_REPORT_TITLE);
 }

@@ -36,7 +36,7 @@ struct SwapCandidate {
 // Swap Facility: a best-improvement local search that exchanges a customer or supplier of one
 // route with one of another route, each inserted at the best place of its new route, as long
 // as some swap saves distance.
-class CSwapFacility {
+class CSwapFacility : public CBetweenRouteSearch {
 public:
     explicit CSwapFacility(CTramletDoc& document);
 
@@ -48,22 +48,12 @@ public:
     void ApplySwap(const SwapCandidate& candidate);
 
     // The whole run inside the frame (as CMoveFacility::Run).
-    void Run(CAlgoStat& record);
-
-    int GetStepCount() const { return m_lSteps; }
-    double GetCumulativeSavings() const { return m_dCumulativeSavings; }
-    const SStepReport& GetReport() const { return m_report; }
+    void Run(CAlgoStat& record) override;
 
 private:
     void Scan(SwapCandidate& candidate, std::FILE* log);
-    void ShowReport() const;
-
-    CTramletDoc& m_document;
-    CRouteScanView m_view;
-    int m_lSteps = 0;
-    double m_dCumulativeSavings = 0.0;
-    SStepReport m_report;
+    void ShowReport() const override;
 };
 
-// The Swap Facility command: nothing with fewer than two routes (refused), otherwise the run.
+// The Swap Facility command: refused as Move Facility, otherwise the run.
 ERunResult RunSwapFacility(CTramletDoc& document);

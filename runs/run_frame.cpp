@@ -107,11 +107,11 @@ ERunResult RunAlgorithm(CTramletDoc& document, const SRunOptions& options, const
 
     ERunResult result = ERunResult::recorded;
     // What ends a run early: the status window goes, the routes usually too, nothing is recorded.
-    auto fail = [&](ERunResult how) {
+    auto fail = [&](ERunResult how, bool systemFailure = false) {
         if (!options.statusWindow.empty()) {
             ui.CloseStatusWindow(options.statusWindow);
         }
-        if (options.deleteRoutesOnFailure) {
+        if (options.deleteRoutesOnFailure && !(systemFailure && options.keepRoutesOnFileOrMemoryFailure)) {
             document.DeleteAllRoutes();
         }
         record.m_lRunStatus = -1;
@@ -151,20 +151,23 @@ ERunResult RunAlgorithm(CTramletDoc& document, const SRunOptions& options, const
         }
         record.m_dCost = document.GetPenalty() + record.m_dDistance;
         record.m_dRunTime = GetClockSeconds() - start;
-        if (document.GetReportLevel() >= REPORT_STANDARD) {
+        const bool changed = !options.changedRoutes || options.changedRoutes();
+        if (changed && document.GetReportLevel() >= REPORT_STANDARD) {
             document.CheckSolution(true);
         }
         RecordAlgorithmStatistics(document);
-        document.SetModifiedFlag(true);
+        if (changed) {
+            document.SetModifiedFlag(true);
+        }
     } catch (const CUserException&) {
         fail(IsAborting() ? ERunResult::aborted : ERunResult::failed);
     } catch (const CFileException& error) {
         ReportLogWriteFailure(error);
-        fail(ERunResult::failed);
+        fail(ERunResult::failed, true);
     } catch (const std::invalid_argument&) {
         fail(ERunResult::failed);
     } catch (const std::bad_alloc&) {
-        fail(ERunResult::failed);
+        fail(ERunResult::failed, true);
     }
 
     ui.EndWaitCursor();

@@ -33,6 +33,12 @@ struct SRunOptions {
     bool computeDistance = false;
     // A failed run deletes all routes (set partitioning keeps them).
     bool deleteRoutesOnFailure = true;
+    // A run ended by a failed log write or by exhausted memory leaves the routes as they are
+    // (an improvement's routes are then as its last completed step left them).
+    bool keepRoutesOnFileOrMemoryFailure = false;
+    // Whether the run changed the routes (improvements). When given, the check after the run
+    // and the modified mark happen only when it returns true.
+    std::function<bool()> changedRoutes;
 };
 
 // How a run ended.

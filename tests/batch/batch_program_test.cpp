@@ -1,40 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
 
-#include "tests/support/app_fixture.h"
+#include "tests/support/batch_runner.h"
 
 namespace {
 
-struct SRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using SRun = SBatchRun;
 
 // Runs tramlet-batch with the given arguments in a temporary HOME and working folder.
 class BatchProgramTest : public ::testing::Test {
 protected:
-    SRun Run(const std::string& arguments) {
-        std::string errFile = folder.File("stderr.txt");
-        std::string command = "cd '" + folder.Path().string() + "' && HOME='" + folder.Path().string() +
-                              "' XDG_STATE_HOME= XDG_DATA_HOME= " + TRAMLET_BATCH + " " + arguments + " 2>'" +
-                              errFile + "'";
-        SRun run;
-        std::FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            run.out.append(buffer, n);
-        }
-        int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadWholeFile(errFile);
-        return run;
-    }
+    SRun Run(const std::string& arguments) { return RunBatchProgram(folder, arguments); }
     CTempFolder folder;
 };
 

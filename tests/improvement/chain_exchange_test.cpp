@@ -1,12 +1,12 @@
 #include "improvement/chain_exchange.h"
 
-#include "tests/improvement/exchange_fixture.h"
+#include "tests/improvement/improvement_fixture.h"
 
 namespace {
 
 const std::string kThreeReport = "Three Exchange Facility Report";
 
-class ChainExchangeTest : public ExchangeFixture {
+class ChainExchangeTest : public ImprovementFixture {
 protected:
     void AddCustomers(int count) {
         d1 = AddDepot("d1", 0, 0);
@@ -35,7 +35,7 @@ TEST_F(ChainExchangeTest, MovesOneFacilityAndTheFirstOfEqualMovesStays) {
     MakeRoute({d1, c[0], c[1], c[2], d1});
 
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c2 c1 c3 d1");
+    EXPECT_EQ(RouteText(route), "d1 c2 c1 c3 d1");
     const CAlgoStat& row = LastRow();
     EXPECT_EQ(row.m_strAlgoName, "Chain Exchange");
     EXPECT_EQ(row.m_lCount, 1);
@@ -83,7 +83,7 @@ TEST_F(ChainExchangeTest, MovesAChainInItsDirectionToAnEarlierPlace) {
     EXPECT_EQ(candidate.y, c[0]);
 
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c3 c1 c2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c3 c1 c2 d1");
     EXPECT_DOUBLE_EQ(LastRow().m_dDistance, 13.0);
 }
 
@@ -100,7 +100,7 @@ TEST_F(ChainExchangeTest, TheLinkJustBeforeTheChainIsACandidate) {
     doc->SetChainLength(2);
 
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c3 c4 c2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c3 c4 c2 d1");
     EXPECT_EQ(LastRow().m_lCount, 1);
     EXPECT_DOUBLE_EQ(LastRow().m_dDeltaObjective, 27.0);
 }
@@ -115,7 +115,7 @@ TEST_F(ChainExchangeTest, MovesAChainOfTwoBehindTheRest) {
     doc->SetChainLength(2);
 
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c3 c4 c1 c2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c3 c4 c1 c2 d1");
     EXPECT_EQ(LastRow().m_lCount, 1);
     EXPECT_DOUBLE_EQ(LastRow().m_dDeltaObjective, 18.0);
     EXPECT_DOUBLE_EQ(LastRow().m_dParameter, 2.0);
@@ -132,7 +132,7 @@ TEST_F(ChainExchangeTest, RouteWithFewerThanTheChainLengthPlusTwoFacilitiesIsSki
 
     doc->SetChainLength(3);
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c2 c3 c4 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c2 c3 c4 d1");
     EXPECT_EQ(LastRow().m_lCount, 0);
 
     doc->SetChainLength(1);
@@ -157,7 +157,7 @@ TEST_F(ChainExchangeTest, AChainAcrossTheCustomerSupplierBoundaryStaysWhereItIs)
     doc->SetChainLength(2);
 
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c2 s1 s2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c2 s1 s2 d1");
     EXPECT_EQ(LastRow().m_lCount, 0);
 }
 

@@ -9,16 +9,16 @@
 #include "improvement/move_facility.h"
 #include "improvement/move_swap_common.h"
 #include "improvement/swap_facility.h"
-#include "tests/improvement/move_swap_fixture.h"
+#include "tests/improvement/improvement_fixture.h"
 
 namespace {
 
 // Two one-customer routes on a line from the depot: c1 at 100, c2 at 110. Moving c1 next to c2
 // and c2 next to c1 both save 200, on either link of the other route.
-class MoveFacilityTest : public MoveSwapFixture {
+class MoveFacilityTest : public ImprovementFixture {
 protected:
     void SetUp() override {
-        MoveSwapFixture::SetUp();
+        ImprovementFixture::SetUp();
         d = AddDepot("d", 0, 0);
         c1 = AddCustomer("c1", 0, 100, 30);
         c2 = AddCustomer("c2", 0, 110, 20);
@@ -67,6 +67,7 @@ TEST_F(MoveFacilityTest, TargetRouteCapacityDecidesAndAFullFitIsAccepted) {
     // 60 + 41 exceeds the capacity of 100 whichever way: no move, though each saves 200.
     ASSERT_TRUE(doc->ChangeFacilityQuantity(c1, 60));
     ASSERT_TRUE(doc->ChangeFacilityQuantity(c2, 41));
+    doc->SetModifiedFlag(false);
     CMoveFacility scan(*doc);
     MoveCandidate candidate;
     EXPECT_FALSE(scan.FindBestMove(candidate));
@@ -75,6 +76,7 @@ TEST_F(MoveFacilityTest, TargetRouteCapacityDecidesAndAFullFitIsAccepted) {
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_lCount, 0);
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_dDeltaObjective, 0.0);
     EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "d"}, {"d", "c2", "d"}}));
+    EXPECT_FALSE(doc->IsModified()) << "a run without a move leaves the project unmodified";
     ExpectConsistent();
 
     // 60 + 40 fills a vehicle exactly.
@@ -83,6 +85,7 @@ TEST_F(MoveFacilityTest, TargetRouteCapacityDecidesAndAFullFitIsAccepted) {
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_lCount, 1);
     EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "c2", "d"}}));
     EXPECT_EQ(doc->GetRoute(0)->GetResidualCapacity(FT_CUSTOMER), 0);
+    EXPECT_TRUE(doc->IsModified());
     ExpectConsistent();
 }
 
@@ -90,6 +93,8 @@ TEST_F(MoveFacilityTest, BothCommandsDoNothingWithFewerThanTwoRoutes) {
     EXPECT_TRUE(CanMoveOrSwapFacility(*doc));
     doc->SetIsAlgorithmRunning(true);
     EXPECT_FALSE(CanMoveOrSwapFacility(*doc));
+    EXPECT_EQ(RunMoveFacility(*doc), ERunResult::refused);
+    EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "d"}, {"d", "c2", "d"}}));
     doc->SetIsAlgorithmRunning(false);
 
     doc->DeleteRoute(first);
@@ -106,19 +111,27 @@ TEST_F(MoveFacilityTest, BothCommandsDoNothingWithFewerThanTwoRoutes) {
 
 TEST_F(MoveFacilityTest, AbortAtTheFirstContinuationCheckDeletesAllRoutesAndRecordsNothing) {
     doc->SetReportLevel(REPORT_STANDARD);
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(RunMoveFacility(*doc), ERunResult::aborted);
+    for (bool swap : {false, true}) {
+        if (swap) {
+            first = AddRoute({d, c1, d});
+            second = AddRoute({d, c2, d});
+            RecordCurrentSolution();
+            ui.ClearRecords();
+        }
+        ui.abortAfterProcessCalls = 0;
+        EXPECT_EQ(swap ? RunSwapFacility(*doc) : RunMoveFacility(*doc), ERunResult::aborted);
 
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_EQ(doc->GetRoutedCount(), 0);
-    EXPECT_EQ(c1->GetRoute(), nullptr);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
-    EXPECT_FALSE(doc->IsAlgorithmRunning());
-    EXPECT_TRUE(app->IsIdle());
-    EXPECT_EQ(Messages(), Sequence{"Algorithm aborted by the user"});
-    EXPECT_EQ(ui.closedStatusWindows, Sequence{"Move Facility Report"});
-    EXPECT_EQ(ui.abortDialogsClosed, 1);
+        EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+        EXPECT_EQ(doc->GetRoutedCount(), 0);
+        EXPECT_EQ(c1->GetRoute(), nullptr);
+        EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
+        EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
+        EXPECT_FALSE(doc->IsAlgorithmRunning());
+        EXPECT_TRUE(app->IsIdle());
+        EXPECT_EQ(Messages(), Sequence{"Algorithm aborted by the user"});
+        EXPECT_EQ(ui.closedStatusWindows, Sequence{swap ? "Swap Facility Report" : "Move Facility Report"});
+        EXPECT_EQ(ui.abortDialogsClosed, 1);
+    }
 }
 
 TEST_F(MoveFacilityTest, StatusWindowShowsTheEmptiedReportAndThenEachMove) {
@@ -232,11 +245,14 @@ TEST_F(MoveFacilityTest, OutputLogThatCannotBeOpenedAtDebugEndsTheRunWithItsMess
     EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
     EXPECT_FALSE(doc->IsAlgorithmRunning());
     EXPECT_TRUE(app->IsIdle());
+    // The scan failed before it changed anything: the routes stay.
+    EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c1", "d"}, {"d", "c2", "d"}}));
+    ExpectConsistent();
 }
 
 // Type order with an asymmetric matrix: project numbers c2 0, s1 1, d 2. A supplier never enters
 // before a customer, a customer never after a supplier.
-class MoveTypeOrderTest : public MoveSwapFixture {};
+class MoveTypeOrderTest : public ImprovementFixture {};
 
 TEST_F(MoveTypeOrderTest, SupplierSkipsLinksBeforeCustomersAndCustomerStopsAtSuppliers) {
     CFacility* d = AddDepot("d", 0, 0);
@@ -281,7 +297,7 @@ TEST_F(MoveTypeOrderTest, LinkFromLastCustomerToFirstSupplierTakesEitherType) {
 
 // Swaps and then moves on random projects: each step's savings are what the routes lose, and
 // each run ends where no step of its kind improves.
-class MoveSwapRandomProjectTest : public MoveSwapFixture {};
+class MoveSwapRandomProjectTest : public ImprovementFixture {};
 
 TEST_F(MoveSwapRandomProjectTest, SavingsMatchTheRoutesAndEachRunEndsAtALocalOptimum) {
     for (int seed : {3, 17}) {

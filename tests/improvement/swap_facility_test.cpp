@@ -7,17 +7,17 @@
 #include "framework/strings/format.h"
 #include "improvement/move_facility.h"
 #include "improvement/swap_facility.h"
-#include "tests/improvement/move_swap_fixture.h"
+#include "tests/improvement/improvement_fixture.h"
 
 namespace {
 
 // Two routes far north of the depot that each hold the other's facility: a sits on the line
 // y1-y2 of the second route, b on the line x1-x2 of the first. With b still in the second
 // route, a's best place there is next to b; without b it is exactly b's place.
-class SwapFacilityTest : public MoveSwapFixture {
+class SwapFacilityTest : public ImprovementFixture {
 protected:
     void SetUp() override {
-        MoveSwapFixture::SetUp();
+        ImprovementFixture::SetUp();
         d = AddDepot("d", 50, 500);
         x1 = AddCustomer("x1", 0, 900, 29);
         a = AddCustomer("a", 50, 1100, 40);
@@ -141,9 +141,27 @@ TEST_F(SwapFacilityTest, DetailedLevelShowsFourColouredDisplayRoutesThatLeaveNoT
     ExpectConsistent();
 }
 
+TEST_F(SwapFacilityTest, DebugLogNamesTheBestSwapWithItsLinks) {
+    OpenOutputLog();
+    doc->SetReportLevel(REPORT_DEBUG);
+    ASSERT_EQ(RunSwapFacility(*doc), ERunResult::recorded);
+    const double savings = OnlyRecord().m_dDeltaObjective;
+    std::string expected =
+        FormatString("\nSwap 1 with cumulative savings %.3lf\n", savings) +
+        "Best first move Customer a from link (Customer x1, Customer x2)\n" +
+        FormatString("Insert on link (Customer y1, Customer y2) with total delta distance %.3lf\n", savings) +
+        "Best second move Customer b from link (Customer y1, Customer y2)\n" +
+        FormatString("Insert on link (Customer x1, Customer x2) with total delta distance "
+                     "%.3lf\n\n",
+                     savings);
+    std::string body = OutputLogBody();
+    EXPECT_NE(body.find(expected), std::string::npos) << body;
+    EXPECT_NE(body.find("\nNo swap with positive savings found\n\n"), std::string::npos);
+}
+
 // Project numbers c1 0, c2 1, c3 2, c4 3, d 4. Grouping {c1, c3} and {c2, c4} saves 38, reached
 // by swapping c1 with c4 or c2 with c3.
-class SwapTieTest : public MoveSwapFixture {};
+class SwapTieTest : public ImprovementFixture {};
 
 TEST_F(SwapTieTest, TieGoesToTheFirstSwapInScanOrder) {
     CFacility* d = AddDepot("d", 0, 0);
@@ -171,7 +189,7 @@ TEST_F(SwapTieTest, TieGoesToTheFirstSwapInScanOrder) {
 }
 
 // A customer swapped for a supplier: the second route's customer load loses nothing.
-class SwapMixedTypesTest : public MoveSwapFixture {};
+class SwapMixedTypesTest : public ImprovementFixture {};
 
 TEST_F(SwapMixedTypesTest, LoadOfTheOtherTypeIsNotSubtracted) {
     CFacility* d = AddDepot("d", 0, 0);
@@ -198,7 +216,7 @@ TEST_F(SwapMixedTypesTest, LoadOfTheOtherTypeIsNotSubtracted) {
 
 // The Debug lines of a scan that finds nothing: swapping two single customers only exchanges
 // the routes. c1's best place next to c2 is searched again without c2.
-class SwapDebugLogTest : public MoveSwapFixture {};
+class SwapDebugLogTest : public ImprovementFixture {};
 
 TEST_F(SwapDebugLogTest, EveryEvaluationIsWrittenAndTheScanEndsWithNoSwap) {
     CFacility* d = AddDepot("d", 0, 0);

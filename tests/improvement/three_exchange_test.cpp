@@ -3,14 +3,14 @@
 #include "framework/parameters/long_parameter.h"
 #include "improvement/chain_exchange.h"
 #include "improvement/two_exchange.h"
-#include "tests/improvement/exchange_fixture.h"
+#include "tests/improvement/improvement_fixture.h"
 
 namespace {
 
 const std::string kTwoReport = "Two Exchange Facility Report";
 const std::string kThreeReport = "Three Exchange Facility Report";
 
-class ThreeExchangeTest : public ExchangeFixture {
+class ThreeExchangeTest : public ImprovementFixture {
 protected:
     // d1 c1 ... c5 d1 of length 36 where no two-exchange saves anything, but reversing c1 c2 and
     // c3 c4 in place (links (d1, c2), (c1, c4), (c3, c5) for (d1, c1), (c2, c3), (c4, c5)) saves 12.
@@ -65,7 +65,7 @@ TEST_F(ThreeExchangeTest, ReversesBothSegmentsWhenNoTwoExchangeIsLeft) {
     EXPECT_DOUBLE_EQ(three.savings, 12.0);
 
     ASSERT_EQ(OnThreeExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c2 c1 c4 c3 c5 d1");
+    EXPECT_EQ(RouteText(route), "d1 c2 c1 c4 c3 c5 d1");
     const CAlgoStat& row = LastRow();
     EXPECT_EQ(row.m_strAlgoName, "Three Exchange");
     EXPECT_EQ(row.m_lCount, 1);
@@ -102,7 +102,7 @@ TEST_F(ThreeExchangeTest, AsymmetricDistancesAllowNoDoubleReversal) {
     MakeDoubleReversalRoute();
     doc->SetAsymmetric(1);
     ASSERT_EQ(OnThreeExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c2 c3 c4 c5 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c2 c3 c4 c5 d1");
     EXPECT_EQ(LastRow().m_lCount, 0);
 }
 
@@ -117,7 +117,7 @@ TEST_F(ThreeExchangeTest, ExchangesSegmentsOnAnAsymmetricTable) {
     EXPECT_EQ(three.fc, c[2]);
 
     ASSERT_EQ(OnThreeExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c2 c3 c1 d1");
+    EXPECT_EQ(RouteText(route), "d1 c2 c3 c1 d1");
     EXPECT_EQ(LastRow().m_lCount, 1);
     EXPECT_DOUBLE_EQ(LastRow().m_dDeltaObjective, 10.0);
     EXPECT_DOUBLE_EQ(LastRow().m_dDistance, 30.0);
@@ -143,25 +143,22 @@ TEST_F(ThreeExchangeTest, SegmentsOfDifferentTypesAreNeverExchanged) {
     route = AddRoute({d1, c[0], s1, s2, d1});
     RecordCurrentSolution();
     ASSERT_EQ(OnThreeExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 s1 s2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 s1 s2 d1");
     EXPECT_EQ(LastRow().m_lCount, 0);
 }
 
 TEST_F(ThreeExchangeTest, DebugPausesAfterTheStepWithThreeDisplayRoutes) {
     MakeDoubleReversalRoute();
     ASSERT_TRUE(doc->SetReportLevel(REPORT_DEBUG));
-    std::vector<std::string> shown;
-    CPauseWatchingUserInterface watcher([&] {
-        for (int r = 1; r < doc->GetNumberOfRoutes(); ++r) {
-            shown.push_back(Sequence(doc->GetRoute(r)));
-        }
-    });
-    SetUserInterface(&watcher);
+    CPauseSpyInterface spy;
+    spy.document = doc.get();
+    spy.ownRoutes = 1;
+    SetUserInterface(&spy);
     ERunResult result = OnThreeExchange(*doc);
     SetUserInterface(&ui);
     ASSERT_EQ(result, ERunResult::recorded);
-    EXPECT_EQ(watcher.pauses, 1);
-    EXPECT_EQ(shown, (std::vector<std::string>{"d1 c1", "c2 c3", "c4 c5"}));
+    ASSERT_EQ(spy.seen.size(), 1u);
+    EXPECT_EQ(spy.seen[0].lastRoutes, (std::vector<Sequence>{{"d1", "c1"}, {"c2", "c3"}, {"c4", "c5"}}));
     EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
     EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 1);
 }
@@ -179,11 +176,11 @@ TEST_F(ThreeExchangeTest, AbortAtTheFirstContinuationCheckClosesBothWindows) {
 // Random projects with a plain starting solution: the exchanges keep every route's facilities
 // and its depot-customers-suppliers-depot order, never lengthen it, and keep the recorded
 // distance equal to the routes' distance.
-class ExchangeRandomProjectTest : public ExchangeFixture,
+class ExchangeRandomProjectTest : public ImprovementFixture,
                                   public ::testing::WithParamInterface<std::tuple<int, bool>> {
 protected:
     void SetUp() override {
-        ExchangeFixture::SetUp();
+        ImprovementFixture::SetUp();
         MakeRandomProject(40, 20, std::get<0>(GetParam()));
         if (std::get<1>(GetParam())) {
             MakeAsymmetric(std::get<0>(GetParam()));

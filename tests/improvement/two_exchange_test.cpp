@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "framework/parameters/long_parameter.h"
-#include "tests/improvement/exchange_fixture.h"
+#include "tests/improvement/improvement_fixture.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ const std::string kReport = "Two Exchange Facility Report";
 
 // A square route that crosses itself: d1 (0,0), c1 (0,10), c2 (10,0), c3 (10,10). Reversing c2 c3
 // gives the square d1 c1 c3 c2 d1 of length 40 and saves 20 sqrt(2) - 20.
-class TwoExchangeTest : public ExchangeFixture {
+class TwoExchangeTest : public ImprovementFixture {
 protected:
     void MakeCrossedSquare() {
         d1 = AddDepot("d1", 0, 0);
@@ -32,7 +32,7 @@ TEST_F(TwoExchangeTest, UncrossesTheSquareAndRecordsTheRun) {
     MakeCrossedSquare();
     ASSERT_EQ(OnTwoExchange(*doc), ERunResult::recorded);
 
-    EXPECT_EQ(Sequence(route), "d1 c1 c3 c2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c3 c2 d1");
     ASSERT_EQ(doc->GetAlgorithmStatistics().size(), 1u);
     const CAlgoStat& row = LastRow();
     EXPECT_EQ(row.m_strAlgoName, "Two Exchange");
@@ -82,7 +82,7 @@ TEST_F(TwoExchangeTest, BelowStandardNoStatusWindowIsShown) {
     MakeCrossedSquare();
     ASSERT_TRUE(doc->SetReportLevel(REPORT_SUMMARY));
     ASSERT_EQ(OnTwoExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c3 c2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c3 c2 d1");
     EXPECT_TRUE(ui.statusUpdates.empty());
     EXPECT_TRUE(ui.closedStatusWindows.empty());
 }
@@ -90,22 +90,17 @@ TEST_F(TwoExchangeTest, BelowStandardNoStatusWindowIsShown) {
 TEST_F(TwoExchangeTest, AtDebugTheOldLinksAreTemporaryRoutesDuringThePause) {
     MakeCrossedSquare();
     ASSERT_TRUE(doc->SetReportLevel(REPORT_DEBUG));
-    std::vector<std::string> shown;
-    int colour = -1;
-    CPauseWatchingUserInterface watcher([&] {
-        for (int r = 1; r < doc->GetNumberOfRoutes(); ++r) {
-            shown.push_back(Sequence(doc->GetRoute(r)));
-            colour = doc->GetRoute(r)->GetColor().GetColorIndex();
-        }
-    });
-    SetUserInterface(&watcher);
+    CPauseSpyInterface spy;
+    spy.document = doc.get();
+    spy.ownRoutes = 1;
+    SetUserInterface(&spy);
     ERunResult result = OnTwoExchange(*doc);
     SetUserInterface(&ui);
 
     ASSERT_EQ(result, ERunResult::recorded);
-    EXPECT_EQ(watcher.pauses, 1);
-    EXPECT_EQ(shown, (std::vector<std::string>{"c1 c2", "c3 d1"}));
-    EXPECT_EQ(colour, 4);
+    ASSERT_EQ(spy.seen.size(), 1u);
+    EXPECT_EQ(spy.seen[0].lastRoutes, (std::vector<Sequence>{{"c1", "c2"}, {"c3", "d1"}}));
+    EXPECT_EQ(spy.seen[0].colors, (std::vector<int>{COLOR_RED, COLOR_RED}));
     // The project is as the step left it: one route, labelled 1, all facilities on it.
     EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
     EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 1);
@@ -150,7 +145,7 @@ TEST_F(TwoExchangeTest, AsymmetricDistancesReverseNothingButTheRunIsRecorded) {
     MakeCrossedSquare();
     doc->SetAsymmetric(1);
     ASSERT_EQ(OnTwoExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c2 c3 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c2 c3 d1");
     EXPECT_EQ(LastRow().m_lCount, 0);
     EXPECT_EQ(LastRow().m_dDeltaObjective, 0.0);
 }
@@ -172,7 +167,7 @@ TEST_F(TwoExchangeTest, TheWholeInteriorOfACustomerRouteIsNeverReversed) {
     TwoExchangeCandidate candidate;
     EXPECT_FALSE(improvement.FindBestTwoExchange(candidate));
     ASSERT_EQ(OnTwoExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c1 c2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c1 c2 d1");
 }
 
 TEST_F(TwoExchangeTest, NoReversalSpansTheLastCustomerAndTheFirstSupplier) {
@@ -191,15 +186,15 @@ TEST_F(TwoExchangeTest, NoReversalSpansTheLastCustomerAndTheFirstSupplier) {
     RecordCurrentSolution();
 
     ASSERT_EQ(OnTwoExchange(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(route), "d1 c2 c1 s1 s2 d1");
+    EXPECT_EQ(RouteText(route), "d1 c2 c1 s1 s2 d1");
     EXPECT_EQ(LastRow().m_lCount, 1);
     EXPECT_DOUBLE_EQ(LastRow().m_dDeltaObjective, 9.0);
     EXPECT_DOUBLE_EQ(LastRow().m_dDistance, 41.0);
     EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
-// d1 c1 c2 c3 d1 with every link 50 but the ones named: reversing c1 c2 saves 3 (first in scan
-// order), reversing c2 c3 saves 4.
+// d1 c1 c2 c3 d1 with every link 50 but (c1, c3) and (c3, d1): reversing c1 c2 (first in scan
+// order) saves 50 - d(c1, c3), reversing c2 c3 saves d(c3, d1) - d(c1, c3).
 class TwoExchangeToleranceTest : public TwoExchangeTest {
 protected:
     void MakeRoute(double c1c3, double c3d1) {
@@ -222,12 +217,12 @@ protected:
 };
 
 TEST_F(TwoExchangeToleranceTest, FirstCandidateNeedsSavingsAboveTheMargin) {
-    MakeRoute(48.5, 50.0); // both reversals save 1.5
+    MakeRoute(48.0, 50.0); // both reversals save 2, which is not above 0.01 x 200
     ASSERT_TRUE(doc->SetTolerance(0.01));
     EXPECT_FALSE(Find());
     ASSERT_TRUE(doc->SetTolerance(0.0));
     ASSERT_TRUE(Find());
-    EXPECT_DOUBLE_EQ(candidate.savings, 1.5);
+    EXPECT_DOUBLE_EQ(candidate.savings, 2.0);
     EXPECT_EQ(candidate.fi1, c1); // the equal second one does not replace it
 }
 

@@ -1,20 +1,116 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <functional>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "framework/platform/scripted_user_interface.h"
 #include "framework/random/random.h"
 #include "improvement/exchange_improvement.h"
 #include "model/tramlet_doc.h"
 #include "tests/model/project_fixture.h"
 
-// Projects for the within-route improvements: hand-made distance tables, routes read back as
-// label sequences, and random projects with a plain starting solution.
-class ExchangeFixture : public ProjectFixture {
+using Sequence = std::vector<std::string>;
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+// Projects for the improvements: hand-made distance tables (single entries, or a whole matrix
+// with rows in project order: customers, suppliers, depots), routes read back as label
+// sequences, the consistency of the recorded solution after a run, and random projects with a
+// plain or a poor starting solution.
+class ImprovementFixture : public ProjectFixture {
 protected:
+    void SetDistances(const std::vector<std::vector<double>>& rows) {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            for (size_t j = 0; j < rows[i].size(); ++j) {
+                doc->SetDistance(static_cast<int>(i), static_cast<int>(j), rows[i][j]);
+            }
+        }
+    }
+
+    static Sequence Labels(const CRoute* route) {
+        Sequence labels;
+        for (const CFacility* f : route->GetFacilities()) {
+            labels.push_back(f->GetLabel());
+        }
+        return labels;
+    }
+    std::vector<Sequence> AllRoutes() const {
+        std::vector<Sequence> routes;
+        for (int r = 0; r < doc->GetNumberOfRoutes(); ++r) {
+            routes.push_back(Labels(doc->GetRoute(r)));
+        }
+        return routes;
+    }
+
+    // The recorded distance and cost agree with the routes, and the whole check passes.
+    void ExpectConsistent() {
+        double distance = 0.0;
+        double penalty = 0.0;
+        double cost = 0.0;
+        doc->GetDistancePenaltyCost(distance, penalty, cost);
+        EXPECT_NEAR(doc->GetCurrentSolution().m_dDistance, distance, 1e-7);
+        EXPECT_NEAR(doc->GetCurrentSolution().m_dCost, cost, 1e-7);
+        EXPECT_NO_THROW(doc->CheckSolution(true));
+    }
+
+    const CAlgoStat& OnlyRecord() const {
+        EXPECT_EQ(doc->GetAlgorithmStatistics().size(), 1u);
+        return *doc->GetAlgorithmStatistics().back();
+    }
+
+    static Fields FieldsOf(const CScriptedUserInterface::SStatusUpdate& update) {
+        Fields fields;
+        for (const SStatusField& field : update.fields) {
+            fields.emplace_back(field.label, field.value);
+        }
+        return fields;
+    }
+
+    // Starts a new empty project in place of the current one.
+    void ResetProject() {
+        doc = std::make_unique<CTramletDoc>();
+        doc->MakeActive();
+        doc->OnNewDocument();
+        ui.ClearRecords();
+    }
+
+    // Routes that visit the customers and suppliers round robin: facility k of each type goes
+    // on route k mod routes, in document order. A poor solution with much to improve.
+    void BuildRoundRobinRoutes(int routes) {
+        CFacility* depot = doc->GetFacility(FT_DEPOT, 0);
+        std::vector<std::unique_ptr<CRoute>> built;
+        for (int r = 0; r < routes; ++r) {
+            built.push_back(std::make_unique<CRoute>(doc.get()));
+            built.back()->AddFacility(depot, false);
+        }
+        for (int type = FT_CUSTOMER; type <= FT_SUPPLIER; ++type) {
+            for (int k = 0; k < doc->GetNumberOfFacilities(type); ++k) {
+                built[k % routes]->AddFacility(doc->GetFacility(type, k), true);
+            }
+        }
+        for (auto& route : built) {
+            route->AddFacility(depot, false);
+            doc->AddRoute(std::move(route), true);
+        }
+        RecordCurrentSolution();
+    }
+
+    void OpenOutputLog() {
+        logPath = home->File("output.log");
+        app->SetOutputLogFileName(logPath);
+    }
+    // The output log after its two header lines.
+    std::string OutputLogBody() const {
+        std::string log = ReadWholeFile(logPath);
+        size_t first = log.find('\n');
+        size_t second = first == std::string::npos ? first : log.find('\n', first + 1);
+        return second == std::string::npos ? std::string() : log.substr(second + 1);
+    }
+
     // Every distance between two different facilities becomes value.
     void FillDistances(double value) {
         const int n = doc->GetTotalNumberOfFacilities();
@@ -33,7 +129,7 @@ protected:
     }
 
     // The route's labels, space separated ("d1 c1 c2 d1").
-    static std::string Sequence(const CRoute* route) {
+    static std::string RouteText(const CRoute* route) {
         std::string text;
         for (const CFacility* f : route->GetFacilities()) {
             text += (text.empty() ? "" : " ") + f->GetLabel();
@@ -126,17 +222,35 @@ protected:
         }
         return "<no field " + label + ">";
     }
+    std::string logPath;
 };
 
-// A scripted user interface that lets a test look at the project while the run pauses.
-class CPauseWatchingUserInterface : public CScriptedUserInterface {
+// A scripted interface that looks at the project each time the run pauses.
+class CPauseSpyInterface : public CScriptedUserInterface {
 public:
-    explicit CPauseWatchingUserInterface(std::function<void()> watch) : m_watch(std::move(watch)) {}
+    struct SSeen {
+        int routes = 0;
+        int routedCount = 0;
+        std::vector<Sequence> lastRoutes; // the routes behind the project's own
+        std::vector<int> colors;
+    };
+    CTramletDoc* document = nullptr;
+    int ownRoutes = 0; // routes of the project before the temporary ones
+    std::vector<SSeen> seen;
+
     EPauseChoice ShowPauseDialog() override {
-        m_watch();
+        SSeen now;
+        now.routes = document->GetNumberOfRoutes();
+        now.routedCount = document->GetRoutedCount();
+        for (int r = ownRoutes; r < now.routes; ++r) {
+            Sequence labels;
+            for (const CFacility* f : document->GetRoute(r)->GetFacilities()) {
+                labels.push_back(f->GetLabel());
+            }
+            now.lastRoutes.push_back(labels);
+            now.colors.push_back(document->GetRoute(r)->GetColor().GetColorIndex());
+        }
+        seen.push_back(now);
         return CScriptedUserInterface::ShowPauseDialog();
     }
-
-private:
-    std::function<void()> m_watch;
 };

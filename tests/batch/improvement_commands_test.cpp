@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/batch_runner.h"
+
+namespace {
+
+// tramlet-batch running the improvements on the Harbour Town example (three routes, 8 customers
+// and 5 suppliers) in a temporary HOME.
+class ImprovementCommandsTest : public ::testing::Test {
+protected:
+    SBatchRun Run(const std::string& arguments) { return RunBatchProgram(folder, arguments); }
+    static std::string Harbour() { return "'" + std::string(EXAMPLES_DIR) + "/harbour/harbour.dat'"; }
+    CTempFolder folder;
+};
+
+TEST_F(ImprovementCommandsTest, RunsEachImprovementAndRecordsItsRow) {
+    SBatchRun run = Run(Harbour() + " --report-level 3 --status-windows move swap two-exchange three-exchange"
+                                    " --chain-length 2 chain-exchange");
+    ASSERT_EQ(run.status, 0) << run.err;
+    // Four moves take the three routes from 50106.83 to 43373.18; the swap scan finds nothing.
+    EXPECT_NE(
+        run.out.find("  1  Move Facility                                                         43373.18"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("      1      4        6733.66      0.000"), std::string::npos) << run.out;
+    EXPECT_NE(
+        run.out.find("  2  Swap Facility                                                         43373.18"),
+        std::string::npos);
+    EXPECT_NE(run.out.find("      1      0           0.00      0.000"), std::string::npos);
+    EXPECT_NE(run.err.find("[Move Facility Report] Number of Moves 4;"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("[Swap Facility Report] Number of Swaps 0;"), std::string::npos);
+    EXPECT_NE(run.err.find("[Two Exchange Facility Report] Number of Exchanges 0;"), std::string::npos);
+    EXPECT_NE(run.err.find("[Three Exchange Facility Report] Number of Exchanges 0;"), std::string::npos);
+    EXPECT_NE(run.out.find("  3  Two Exchange "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  4  Three Exchange "), std::string::npos);
+    const size_t chain = run.out.find("  5  Chain Exchange ");
+    ASSERT_NE(chain, std::string::npos);
+    // The chain length is the recorded parameter.
+    EXPECT_NE(run.out.find("      2.000  12345", chain), std::string::npos) << run.out;
+}
+
+TEST_F(ImprovementCommandsTest, CommandsWithoutEnoughRoutesOrABadChainLengthAreRefused) {
+    SBatchRun swap = Run("--new add-random 4 2 1 10 10 3 swap");
+    EXPECT_EQ(swap.status, 1);
+    EXPECT_NE(swap.err.find("tramlet-batch: swap needs at least two routes\n"), std::string::npos)
+        << swap.err;
+    EXPECT_NE(swap.err.find("tramlet-batch: swap failed\n"), std::string::npos);
+    EXPECT_EQ(Run("--new move").status, 1);
+
+    SBatchRun two = Run("--new add-random 5 0 1 10 10 3 two-exchange");
+    EXPECT_EQ(two.status, 1);
+    EXPECT_NE(two.err.find("tramlet-batch: two-exchange needs at least one route\n"), std::string::npos)
+        << two.err;
+    EXPECT_EQ(two.out, "");
+
+    // 8 customers and 5 suppliers: 1 to 12.
+    SBatchRun chain = Run(Harbour() + " --chain-length 13 chain-exchange");
+    EXPECT_EQ(chain.status, 1);
+    EXPECT_NE(chain.err.find("tramlet-batch: --chain-length: 13 outside the range [1, 12]\n"),
+              std::string::npos)
+        << chain.err;
+    EXPECT_EQ(Run(Harbour() + " --chain-length 0").status, 1);
+    EXPECT_EQ(Run(Harbour() + " --chain-length 12 chain-exchange").status, 0);
+}
+
+} // namespace
