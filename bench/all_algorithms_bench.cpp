@@ -16,8 +16,7 @@ std::unique_ptr<CTramletDoc> OpenRandom200() {
     auto doc = std::make_unique<CTramletDoc>();
     doc->MakeActive();
     doc->OnNewDocument();
-    std::filesystem::path path =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples/random200/random200.dat";
+    std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / "random200" / "random200.dat";
     if (!doc->OnOpenDocument(path.string())) {
         return nullptr;
     }
