@@ -67,7 +67,8 @@ void AddSavingsCommands(CBatchCommandTable& table) {
                              "Savings (Randomized Serial): random choice among the K best savings, "
                              "--iterations times, from --seed",
                              OnAlgorithmsSavingsSerialRandomized));
-    table.Add(SavingsCommand("savings-randomized-parallel", "Savings (Randomized Parallel): not available",
+    table.Add(SavingsCommand("savings-randomized-parallel",
+                             "Savings (Randomized Parallel): not implemented, records an empty run",
                              OnAlgorithmsSavingsParallelRandomized));
     table.Add({"display-savings",
                {},
