@@ -104,9 +104,32 @@ TEST_F(DocumentTest, RoutesGetColoursLabelsAndKeepTheirPositions) {
     EXPECT_EQ(doc->GetNumberOfRoutes(), 8);
 }
 
-TEST_F(DocumentTest, DeleteAllRoutesClearsTheRecordedSolution) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
+// Depot d1 at the origin, customers c1 (50) and c2 (40) on the x axis, supplier s1 (20) above d1.
+class LineProjectTest : public ProjectFixture {
+protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        d = AddDepot("d1", 0, 0);
+        c1 = AddCustomer("c1", 30, 0, 50);
+        c2 = AddCustomer("c2", 60, 0, 40);
+        s1 = AddSupplier("s1", 0, 40, 20);
+        ui.ClearRecords();
+    }
+    // Runs the check and gives the messages; ended tells whether it raised the user exception.
+    std::vector<std::string> Check(bool checkCost = false) {
+        ended = false;
+        try {
+            doc->CheckSolution(checkCost);
+        } catch (const CUserException&) {
+            ended = true;
+        }
+        return TakeMessages();
+    }
+    CFacility *d, *c1, *c2, *s1;
+    bool ended = false;
+};
+
+TEST_F(LineProjectTest, DeleteAllRoutesClearsTheRecordedSolution) {
     AddRoute({d, c1, d});
     RecordCurrentSolution();
     ui.answers.push_back(EMessageAnswer::no);
@@ -123,11 +146,7 @@ TEST_F(DocumentTest, DeleteAllRoutesClearsTheRecordedSolution) {
     EXPECT_TRUE(doc->GetRouteLabelTable().empty());
 }
 
-TEST_F(DocumentTest, SnapshotsBringBackRoutesAndRouteFields) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
-    CFacility* c2 = AddCustomer("c2", 60, 0, 5);
-    CFacility* s1 = AddSupplier("s1", 0, 40, 5);
+TEST_F(LineProjectTest, SnapshotsBringBackRoutesAndRouteFields) {
     AddRoute({d, c1, s1, d});
     CRouteSnapshot snapshot;
     doc->SaveRouteSnapshot(snapshot);
@@ -176,31 +195,7 @@ TEST_F(DocumentTest, LoweringTheCapacityDeletesRoutesAndUnroutesWithEachMessageO
     EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
 }
 
-class CheckSolutionTest : public ProjectFixture {
-protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        d = AddDepot("d1", 0, 0);
-        c1 = AddCustomer("c1", 30, 0, 50);
-        c2 = AddCustomer("c2", 60, 0, 40);
-        s1 = AddSupplier("s1", 0, 40, 20);
-        ui.ClearRecords();
-    }
-    // Runs the check and gives the messages; ended tells whether it raised the user exception.
-    std::vector<std::string> Check(bool checkCost = false) {
-        ended = false;
-        try {
-            doc->CheckSolution(checkCost);
-        } catch (const CUserException&) {
-            ended = true;
-        }
-        return TakeMessages();
-    }
-    CFacility *d, *c1, *c2, *s1;
-    bool ended = false;
-};
-
-TEST_F(CheckSolutionTest, PenaltiesForOverloadUnroutedQuantitiesAndRoutesBeyondTheFleet) {
+TEST_F(LineProjectTest, PenaltiesForOverloadUnroutedQuantitiesAndRoutesBeyondTheFleet) {
     CFacility* c3 = AddCustomer("c3", 90, 0, 30);
     AddCustomer("c4", 120, 0, 7);
     CRoute* route = AddRoute({d, c1, c2, c3, s1, d});
@@ -231,7 +226,7 @@ TEST_F(CheckSolutionTest, PenaltiesForOverloadUnroutedQuantitiesAndRoutesBeyondT
     EXPECT_DOUBLE_EQ(doc->GetTotalDistance(false), distance);
 }
 
-TEST_F(CheckSolutionTest, AConsistentSolutionStoresDistanceAndCost) {
+TEST_F(LineProjectTest, AConsistentSolutionStoresDistanceAndCost) {
     AddRoute({d, c1, s1, d});
     AddRoute({d, c2, d});
     RecordCurrentSolution();
@@ -242,7 +237,7 @@ TEST_F(CheckSolutionTest, AConsistentSolutionStoresDistanceAndCost) {
     EXPECT_DOUBLE_EQ(doc->GetCurrentSolution().m_dCost, 240.0);
 }
 
-TEST_F(CheckSolutionTest, CapacityIsCheckedBeforeSequencesAndTheDepotTwiceIsAnInvalidSequence) {
+TEST_F(LineProjectTest, CapacityIsCheckedBeforeSequencesAndTheDepotTwiceIsAnInvalidSequence) {
     AddRoute({d, c1, c2, s1, d});
     AddRoute({d, d});
     RecordCurrentSolution();
@@ -256,7 +251,7 @@ TEST_F(CheckSolutionTest, CapacityIsCheckedBeforeSequencesAndTheDepotTwiceIsAnIn
     EXPECT_TRUE(ended);
 }
 
-TEST_F(CheckSolutionTest, ABadSequenceNamesItsFirstMisplacedFacility) {
+TEST_F(LineProjectTest, ABadSequenceNamesItsFirstMisplacedFacility) {
     CRoute* route = AddRoute({d, d});
     struct Case {
         std::initializer_list<CFacility*> sequence;
@@ -271,7 +266,7 @@ TEST_F(CheckSolutionTest, ABadSequenceNamesItsFirstMisplacedFacility) {
     route->Clear();
 }
 
-TEST_F(CheckSolutionTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCheck) {
+TEST_F(LineProjectTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCheck) {
     doc->SetNumberOfVehicles(1);
     AddRoute({d, c1, d});
     CRoute* second = AddRoute({d, c2, d});
@@ -283,7 +278,7 @@ TEST_F(CheckSolutionTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCh
     c2->SetRoute(second);
 }
 
-TEST_F(CheckSolutionTest, RouteFieldsAndVisits) {
+TEST_F(LineProjectTest, RouteFieldsAndVisits) {
     CRoute* first = AddRoute({d, c1, d});
     CRoute* second = AddRoute({d, c2, d});
     c1->SetRoute(second);
@@ -303,7 +298,7 @@ TEST_F(CheckSolutionTest, RouteFieldsAndVisits) {
     EXPECT_TRUE(ended);
 }
 
-TEST_F(CheckSolutionTest, CountsTotalsAndRecordedValues) {
+TEST_F(LineProjectTest, CountsTotalsAndRecordedValues) {
     AddRoute({d, c1, s1, d});
     RecordCurrentSolution();
     doc->SetTotalQuantity(FT_SUPPLIER, 21);
