@@ -6,15 +6,19 @@ namespace {
 
 class FacilityValidationTest : public ProjectFixture {
 protected:
-    // Decodes a text attribute of f and gives the message shown, or "" when accepted.
-    std::string Refusal(const CFacility& f, int attribute, const std::string& text) {
-        std::string out;
+    // Decodes a text attribute of f into out and gives the message shown, or "" when accepted.
+    template <typename T>
+    std::string Refusal(const CFacility& f, int attribute, const std::string& text, T& out) {
         bool ok = f.DecodeAttribute(attribute, text, out);
         std::vector<std::string> messages = TakeMessages();
         if (ok) {
             return messages.empty() ? std::string() : "accepted with message " + messages[0];
         }
         return messages.size() == 1 ? messages[0] : std::string("<no single message>");
+    }
+    std::string Refusal(const CFacility& f, int attribute, const std::string& text) {
+        std::string out;
+        return Refusal(f, attribute, text, out);
     }
 };
 
@@ -43,11 +47,7 @@ TEST_F(FacilityValidationTest, NumbersAgainstWorldLimitsCapacityAndSizeRange) {
     CFacility f(FT_CUSTOMER);
     f.SetLabelText("c1");
     int out = 0;
-    auto refusal = [&](int attribute, const std::string& text) {
-        bool ok = f.DecodeAttribute(attribute, text, out);
-        auto messages = TakeMessages();
-        return ok ? std::string() : (messages.empty() ? std::string("<none>") : messages[0]);
-    };
+    auto refusal = [&](int attribute, const std::string& text) { return Refusal(f, attribute, text, out); };
     EXPECT_EQ(refusal(FA_X, "10000"), "");
     EXPECT_EQ(out, 10000);
     EXPECT_EQ(refusal(FA_Y, "-1"),
@@ -64,9 +64,8 @@ TEST_F(FacilityValidationTest, NumbersAgainstWorldLimitsCapacityAndSizeRange) {
     EXPECT_EQ(refusal(FA_LABEL, "c1"),
               "Internal error: unknown scalar data item with value \"c1\" to validate");
     CPRGB color;
-    EXPECT_FALSE(f.DecodeAttribute(FA_COLOR, "plaid", color));
-    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Invalid color plaid for Customer c1"});
-    EXPECT_TRUE(f.DecodeAttribute(FA_COLOR, "RED", color));
+    EXPECT_EQ(Refusal(f, FA_COLOR, "plaid", color), "Invalid color plaid for Customer c1");
+    EXPECT_EQ(Refusal(f, FA_COLOR, "RED", color), "");
     EXPECT_EQ(color.GetColorIndex(), COLOR_RED);
 }
 
