@@ -292,9 +292,8 @@ TEST_F(BinaryProjectLayoutTest, ObjectsThatDoNotFitTogetherAreRefused) {
     }
     EXPECT_EQ(Load(BuildProjectArchive(badMatrix), "bad.tramlet"), nullptr);
     EXPECT_FALSE(TakeMessages().empty());
-}
 
-TEST_F(BinaryProjectLayoutTest, AnInconsistentSolutionFailsTheOpenAfterTheCheck) {
+    // An inconsistent solution fails the open after the check.
     SArchiveProject p = OldProject(20014);
     p.capacity.value = 8; // the route's demand of 10 no longer fits
     EXPECT_EQ(Load(BuildProjectArchive(p), "over.tramlet"), nullptr);
