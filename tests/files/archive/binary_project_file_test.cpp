@@ -41,15 +41,6 @@ void ExpectSameProject(CTramletDoc& a, CTramletDoc& b) {
 
 class BinaryProjectFileTest : public ProjectFixture {
 protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        folder = std::make_unique<CTempFolder>();
-    }
-    void TearDown() override {
-        folder.reset();
-        ProjectFixture::TearDown();
-    }
-
     // A project with something in every stored field.
     void BuildRichProject() {
         CFacility* c1 = AddCustomer("c1", 1000, 2000, 10);
@@ -98,13 +89,13 @@ protected:
         ui.ClearRecords();
     }
 
-    std::unique_ptr<CTempFolder> folder;
+    CTempFolder folder;
 };
 
 TEST_F(BinaryProjectFileTest, ASavedProjectOpensAgainWithEverythingAndOnlyTheInitialLoadRecord) {
     BuildRichProject();
     doc->SetModifiedFlag(true);
-    const std::string path = folder->File("rich.tramlet");
+    const std::string path = folder.File("rich.tramlet");
     ASSERT_TRUE(doc->OnSaveDocument(path));
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_FALSE(doc->IsModified());
@@ -138,14 +129,14 @@ TEST_F(BinaryProjectFileTest, AnImportedExampleSavedAsArchiveOpensAsTheSameProje
         std::unique_ptr<CTramletDoc> imported =
             OpenTextProject(std::string(EXAMPLES_DIR) + "/" + name + "/" + name + ".dat");
         ASSERT_NE(imported, nullptr) << name;
-        const std::string path = folder->File(std::string(name) + ".tramlet");
+        const std::string path = folder.File(std::string(name) + ".tramlet");
         ASSERT_TRUE(imported->OnSaveDocument(path)) << name;
         std::unique_ptr<CTramletDoc> opened = OpenProjectFile(path);
         ASSERT_NE(opened, nullptr) << name << ": " << (Messages().empty() ? "" : Messages().front());
         ExpectSameProject(*imported, *opened);
         // The shipped copy is the same project; opening it writes the summary to the output log,
         // then the "Initial Load" record (at report level Standard).
-        const std::string log = folder->File(std::string(name) + ".log");
+        const std::string log = folder.File(std::string(name) + ".log");
         app->SetOutputLogFileName(log);
         std::unique_ptr<CTramletDoc> shipped =
             OpenProjectFile(std::string(EXAMPLES_DIR) + "/" + name + "/" + name + ".tramlet");
@@ -167,7 +158,7 @@ TEST_F(BinaryProjectFileTest, AnImportedExampleSavedAsArchiveOpensAsTheSameProje
 
 TEST_F(BinaryProjectFileTest, ASaveThatFailsHalfWayLeavesTheOldFileAndReportsTheFileError) {
     BuildRichProject();
-    const std::string path = folder->File("keep.tramlet");
+    const std::string path = folder.File("keep.tramlet");
     ASSERT_TRUE(doc->OnSaveDocument(path));
     const std::string old = ReadFileBytes(path);
 
@@ -189,22 +180,22 @@ TEST_F(BinaryProjectFileTest, ASaveThatFailsHalfWayLeavesTheOldFileAndReportsThe
                                                         "File too large"}));
     EXPECT_EQ(ReadFileBytes(path), old);
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder->Path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 
-    EXPECT_FALSE(doc->OnSaveDocument(folder->File("missing/folder/p.tramlet")));
+    EXPECT_FALSE(doc->OnSaveDocument(folder.File("missing/folder/p.tramlet")));
     EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Could not write to binary project file \"" +
-                                                        folder->File("missing/folder/p.tramlet") +
+                                                        folder.File("missing/folder/p.tramlet") +
                                                         "\"\nThe operating system returned error code 2: "
                                                         "No such file or directory"}));
     EXPECT_EQ(doc->GetPathName(), path);
 }
 
 TEST_F(BinaryProjectFileTest, OpenImportsDatFilesRefusesARenamedScalarFileAndReportsAMissingFile) {
-    std::filesystem::copy(std::string(EXAMPLES_DIR) + "/harbour", folder->Path() / "harbour");
-    std::filesystem::rename(folder->Path() / "harbour" / "harbour.dat",
-                            folder->Path() / "harbour" / "harbour.DAT");
+    std::filesystem::copy(std::string(EXAMPLES_DIR) + "/harbour", folder.Path() / "harbour");
+    std::filesystem::rename(folder.Path() / "harbour" / "harbour.dat",
+                            folder.Path() / "harbour" / "harbour.DAT");
     std::unique_ptr<CTramletDoc> imported =
-        OpenProjectFile((folder->Path() / "harbour" / "harbour.DAT").string());
+        OpenProjectFile((folder.Path() / "harbour" / "harbour.DAT").string());
     ASSERT_NE(imported, nullptr) << (Messages().empty() ? "" : Messages().front());
     // An import records no row.
     EXPECT_TRUE(imported->GetAlgorithmStatistics().empty());
@@ -212,9 +203,9 @@ TEST_F(BinaryProjectFileTest, OpenImportsDatFilesRefusesARenamedScalarFileAndRep
 
     // A scalar data file renamed to .tramlet is refused by Open; the Import command (importing
     // status) reads any path as text.
-    std::string text = ReadFileBytes((folder->Path() / "harbour" / "harbour.DAT").string());
+    std::string text = ReadFileBytes((folder.Path() / "harbour" / "harbour.DAT").string());
     text.erase(0, text.find('['));
-    const std::string renamed = (folder->Path() / "harbour" / "renamed.tramlet").string();
+    const std::string renamed = (folder.Path() / "harbour" / "renamed.tramlet").string();
     WriteFileSafely(renamed, text);
     EXPECT_EQ(OpenProjectFile(renamed), nullptr);
     EXPECT_EQ(TakeMessages(),
@@ -229,7 +220,7 @@ TEST_F(BinaryProjectFileTest, OpenImportsDatFilesRefusesARenamedScalarFileAndRep
     imported.reset();
     doc->MakeActive();
 
-    const std::string missing = folder->File("none.tramlet");
+    const std::string missing = folder.File("none.tramlet");
     EXPECT_EQ(OpenProjectFile(missing), nullptr);
     EXPECT_EQ(app->GetDocument(), doc.get());
     EXPECT_EQ(TakeMessages(),
@@ -239,8 +230,8 @@ TEST_F(BinaryProjectFileTest, OpenImportsDatFilesRefusesARenamedScalarFileAndRep
 }
 
 TEST_F(BinaryProjectFileTest, SaveOfAnImportedProjectAsksForABinaryFileInsteadOfOverwritingTheText) {
-    std::filesystem::copy(std::string(EXAMPLES_DIR) + "/harbour", folder->Path() / "harbour");
-    const std::string dat = (folder->Path() / "harbour" / "harbour.dat").string();
+    std::filesystem::copy(std::string(EXAMPLES_DIR) + "/harbour", folder.Path() / "harbour");
+    const std::string dat = (folder.Path() / "harbour" / "harbour.dat").string();
     const std::string text = ReadFileBytes(dat);
     std::unique_ptr<CTramletDoc> imported = OpenProjectFile(dat);
     ASSERT_NE(imported, nullptr);
@@ -249,27 +240,27 @@ TEST_F(BinaryProjectFileTest, SaveOfAnImportedProjectAsksForABinaryFileInsteadOf
     EXPECT_FALSE(OnFileSave(*imported));
     EXPECT_EQ(ReadFileBytes(dat), text);
 
-    ui.fileDialogPaths.push_back(folder->File("saved"));
+    ui.fileDialogPaths.push_back(folder.File("saved"));
     EXPECT_TRUE(OnFileSave(*imported));
-    EXPECT_EQ(imported->GetPathName(), folder->File("saved.tramlet"));
+    EXPECT_EQ(imported->GetPathName(), folder.File("saved.tramlet"));
     EXPECT_EQ(ReadFileBytes(dat), text);
     // Now it has a binary file: Save writes there without asking.
     imported->SetChainLength(9);
     EXPECT_TRUE(OnFileSave(*imported));
-    std::unique_ptr<CTramletDoc> opened = OpenProjectFile(folder->File("saved.tramlet"));
+    std::unique_ptr<CTramletDoc> opened = OpenProjectFile(folder.File("saved.tramlet"));
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->GetChainLength(), 9);
 }
 
 TEST_F(BinaryProjectFileTest, TheBatchProgramSavesAndOpensBinaryProjects) {
     const std::string dat = std::string(EXAMPLES_DIR) + "/harbour/harbour.dat";
-    SBatchRun run = RunBatchProgram(*folder, dat + " --save batch.tramlet --quiet");
+    SBatchRun run = RunBatchProgram(folder, dat + " --save batch.tramlet --quiet");
     ASSERT_EQ(run.status, 0) << run.out << run.err;
-    run = RunBatchProgram(*folder, "batch.tramlet");
+    run = RunBatchProgram(folder, "batch.tramlet");
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_NE(run.out.find("Initial Load"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("50106.83"), std::string::npos) << run.out;
-    run = RunBatchProgram(*folder, "none.tramlet");
+    run = RunBatchProgram(folder, "none.tramlet");
     EXPECT_NE(run.status, 0);
     EXPECT_NE((run.out + run.err).find("Could not read from binary project file"), std::string::npos);
 }
