@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 
 #include "framework/exceptions/user_exception.h"
-#include "framework/strings/format.h"
 #include "tests/model/project_fixture.h"
 
 namespace {
@@ -19,18 +17,13 @@ std::vector<std::string> Labels(const CTramletDoc& doc) {
 
 using DocumentTest = ProjectFixture;
 
-TEST_F(DocumentTest, NewProjectAndClearValues) {
-    EXPECT_EQ(doc->VehicleCapacityParameter().GetUpperBound(), 32767);
-    EXPECT_EQ(doc->InfeasibilityPenaltyParameter().GetUpperBound(), 1000000.0);
-    EXPECT_EQ(doc->GetCurrentSolution().m_dBestCost, 9999999999.99);
+TEST_F(DocumentTest, ClearEmptiesTheProjectAndResetsItsValues) {
     AddDepot("d1", 1, 1);
     doc->SetChainLength(4);
     doc->Clear();
     EXPECT_EQ(doc->GetTotalNumberOfFacilities(), 0);
     EXPECT_EQ(doc->GetSpecifiedCount(FT_DEPOT), 0);
-    EXPECT_EQ(doc->GetVehicleCapacity(), 0);
     EXPECT_EQ(doc->GetChainLength(), 1);
-    EXPECT_EQ(doc->GetCurrentSolution().m_dDistance, 0.0);
     EXPECT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 0);
 }
 
@@ -45,6 +38,9 @@ TEST_F(DocumentTest, FacilitiesAreNumberedCustomersSuppliersDepots) {
     EXPECT_EQ(doc->GetFacility(4), nullptr);
     EXPECT_EQ(doc->GetFacility(-1), nullptr);
     EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 10);
+    // A total quantity is accepted while the fleet (10 x 100) can carry it.
+    EXPECT_TRUE(doc->AdjustTotalQuantity(FT_CUSTOMER, 990));
+    EXPECT_FALSE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1));
     // The matrix follows the numbering: d(c1, s1) = 50, d(c1, d1) = 30.
     ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 4);
     EXPECT_DOUBLE_EQ(doc->GetDistance(0, 2), 50.0);
@@ -66,7 +62,6 @@ TEST_F(DocumentTest, DeletingRenumbersShrinksTheMatrixAndUnroutesOrDropsRoutes) 
     EXPECT_DOUBLE_EQ(doc->GetDistance(2, 3), 123.0);
     EXPECT_DOUBLE_EQ(doc->GetDistance(0, 2), 50.0);
     EXPECT_EQ(doc->GetTotalQuantity(FT_CUSTOMER), 14);
-    EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 2);
     EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "c2"), nullptr);
     EXPECT_TRUE(doc->IsModified());
     // A routed customer leaves its route; the depot takes all routes with it.
@@ -77,7 +72,6 @@ TEST_F(DocumentTest, DeletingRenumbersShrinksTheMatrixAndUnroutesOrDropsRoutes) 
     doc->DeleteFacility(d1);
     EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
     EXPECT_EQ(c3->GetRoute(), nullptr);
-    EXPECT_EQ(doc->GetRoutedCount(), 0);
 }
 
 TEST_F(DocumentTest, RoutesGetColoursLabelsAndKeepTheirPositions) {
@@ -86,11 +80,10 @@ TEST_F(DocumentTest, RoutesGetColoursLabelsAndKeepTheirPositions) {
     for (int k = 0; k < 9; ++k) {
         routes.push_back(AddRoute({d, AddCustomer("c" + std::to_string(k), k, 1, 1), d}));
     }
-    EXPECT_EQ(routes[0]->GetColor().GetColorIndex(), 8);
+    // Colours 8 to 14 in turn.
     EXPECT_EQ(routes[6]->GetColor().GetColorIndex(), 14);
     EXPECT_EQ(routes[7]->GetColor().GetColorIndex(), 8);
     EXPECT_EQ(routes[8]->GetLabel(), "9");
-    EXPECT_EQ(doc->GetCurrentSolution().m_lNumberOfRoutes, 9);
     // A route that already has its own colour keeps it.
     auto coloured = std::make_unique<CRoute>(doc.get());
     CPRGB teal;
@@ -103,155 +96,16 @@ TEST_F(DocumentTest, RoutesGetColoursLabelsAndKeepTheirPositions) {
     CFacility* c2 = *std::next(routes[2]->GetFacilities().begin());
     doc->DeleteRoute(routes[2]);
     EXPECT_EQ(c2->GetRoute(), nullptr);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 9);
     EXPECT_EQ(routes[3]->GetIndex(), 2);
     EXPECT_EQ(routes[3]->GetLabel(), "3");
     EXPECT_EQ(doc->FindRouteByLabel("3"), routes[3]);
 
-    std::unique_ptr<CRoute> last = doc->RemoveLastRoute(false);
-    EXPECT_EQ(last->GetColor().GetColorIndex(), COLOR_TEAL);
+    EXPECT_EQ(doc->RemoveLastRoute(false)->GetColor().GetColorIndex(), COLOR_TEAL);
     EXPECT_EQ(doc->GetNumberOfRoutes(), 8);
 }
 
-TEST_F(DocumentTest, DeleteAllRoutesClearsTheRecordedSolution) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
-    AddRoute({d, c1, d});
-    RecordCurrentSolution();
-    ui.answers.push_back(EMessageAnswer::no);
-    doc->OnDeleteAllRoutes();
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
-    EXPECT_EQ(
-        TakeMessages(),
-        std::vector<std::string>{"This command will delete all current routes.\r\nDo you wish to continue?"});
-    doc->OnDeleteAllRoutes();
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_EQ(c1->GetRoute(), nullptr);
-    EXPECT_EQ(doc->GetRoutedCount(), 0);
-    EXPECT_EQ(doc->GetCurrentSolution().m_dCost, 0.0);
-    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 0);
-    EXPECT_TRUE(doc->GetRouteLabelTable().empty());
-}
-
-TEST_F(DocumentTest, SnapshotsBringBackRoutesAndRouteFields) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
-    CFacility* c2 = AddCustomer("c2", 60, 0, 5);
-    CFacility* s1 = AddSupplier("s1", 0, 40, 5);
-    AddRoute({d, c1, s1, d});
-    CRouteSnapshot snapshot;
-    doc->SaveRouteSnapshot(snapshot);
-    EXPECT_EQ(snapshot.m_customerRoutes, (std::vector<int>{0, -1}));
-    EXPECT_EQ(snapshot.m_supplierRoutes, (std::vector<int>{0}));
-
-    doc->DeleteAllRoutes();
-    AddRoute({d, c2, d});
-    AddRoute({d, c1, d});
-    doc->RestoreRouteSnapshot(snapshot);
-    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
-    CRoute* restored = doc->GetRoute(0);
-    EXPECT_EQ(restored->GetSize(), 4);
-    EXPECT_EQ(c1->GetRoute(), restored);
-    EXPECT_EQ(s1->GetRoute(), restored);
-    EXPECT_EQ(c2->GetRoute(), nullptr);
-    EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 1);
-    EXPECT_EQ(doc->GetRoutedCount(), 2);
-}
-
-class CapacityEditTest : public ProjectFixture {
-protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        d = AddDepot("d1", 0, 0);
-        heavy = AddCustomer("c1", 10, 0, 90);
-        CFacility* c2 = AddCustomer("c2", 20, 0, 40);
-        CFacility* c3 = AddCustomer("c3", 30, 0, 45);
-        CFacility* c4 = AddCustomer("c4", 40, 0, 10);
-        AddRoute({d, heavy, d});
-        AddRoute({d, c2, c3, d}); // demand 85
-        keep = AddRoute({d, c4, d});
-        ui.ClearRecords();
-    }
-    CFacility *d, *heavy;
-    CRoute* keep;
-};
-
-TEST_F(CapacityEditTest, LoweringTheCapacityDeletesRoutesAndUnroutesWithEachMessageOnce) {
-    EXPECT_TRUE(doc->SetVehicleCapacity(100));
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 3);
-    ui.longEdits.push_back(60);
-    doc->OnEditVehicleCapacity();
-    EXPECT_EQ(doc->GetVehicleCapacity(), 60);
-    EXPECT_GT(ui.redraws, 0);
-    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{
-                                  "New vehicle capacity 60 is smaller than current quantities on one or more "
-                                  "routes.  These routes will be deleted.",
-                                  "New vehicle capacity 60 is smaller than the quantity of one or more "
-                                  "facilties, which can not be included on a route"}));
-    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
-    EXPECT_EQ(doc->GetRoute(0), keep);
-    EXPECT_EQ(doc->GetRoutedCount(), 1);
-    EXPECT_EQ(heavy->GetRoute(), nullptr);
-    EXPECT_TRUE(doc->IsModified());
-    // Raising or refusing changes nothing else.
-    EXPECT_TRUE(doc->SetVehicleCapacity(200));
-    EXPECT_FALSE(doc->SetVehicleCapacity(0));
-    EXPECT_EQ(doc->GetVehicleCapacity(), 200);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
-    EXPECT_EQ(doc->GetRoutedCount(), 1);
-}
-
-class PenaltyTest : public ProjectFixture {
-protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        d = AddDepot("d1", 0, 0);
-    }
-    CFacility* d;
-};
-
-TEST_F(PenaltyTest, RoutesBeyondTheFleetCostTheirCapacity) {
-    doc->SetNumberOfVehicles(5);
-    for (int k = 1; k <= 6; ++k) {
-        AddRoute({d, AddCustomer("c" + std::to_string(k), 10 * k, 0, 50), d});
-    }
-    EXPECT_DOUBLE_EQ(doc->GetPenalty(), 100000.0);
-    RecordCurrentSolution();
-    doc->CheckSolution(true);
-    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Number of routes 6 exceeds number of vehicles 5"});
-}
-
-TEST_F(PenaltyTest, OverloadAndUnroutedQuantities) {
-    CFacility* c1 = AddCustomer("c1", 10, 0, 60);
-    CFacility* c2 = AddCustomer("c2", 20, 0, 60);
-    CFacility* s1 = AddSupplier("s1", 0, 10, 90);
-    AddCustomer("c3", 30, 0, 7);
-    CRoute* route = AddRoute({d, c1, c2, s1, d});
-    // Demand 120 over 100; supply 90 fits; c3 (7) unrouted; the depot adds nothing.
-    EXPECT_DOUBLE_EQ(doc->GetPenalty(), 20 * 1000.0 + 7 * 1000.0);
-    double distance = 0.0, penalty = 0.0, cost = 0.0;
-    doc->GetDistancePenaltyCost(distance, penalty, cost);
-    EXPECT_DOUBLE_EQ(distance, route->GetDistance());
-    EXPECT_DOUBLE_EQ(cost, distance + 27000.0);
-    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(true), cost);
-
-    // With a route array of its own, facilities not listed there count as unrouted.
-    CRoute other(doc.get());
-    ProjectFixture::FillRoute(other, {d, c1, d});
-    CTramletDoc::RouteArray routes{&other};
-    EXPECT_DOUBLE_EQ(doc->GetPenalty(&routes), (60 + 90 + 7) * 1000.0);
-    other.Clear();
-
-    // No penalty per unit means the cost is the distance, with too many routes as well.
-    doc->SetInfeasibilityPenalty(0.0);
-    doc->SetNumberOfVehicles(1);
-    AddRoute({d, d});
-    EXPECT_EQ(doc->GetPenalty(), 0.0);
-    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(true), doc->GetTotalDistance(false));
-    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(false), distance);
-}
-
-class CheckSolutionTest : public ProjectFixture {
+// Depot d1 at the origin, customers c1 (50) and c2 (40) on the x axis, supplier s1 (20) above d1.
+class LineProjectTest : public ProjectFixture {
 protected:
     void SetUp() override {
         ProjectFixture::SetUp();
@@ -275,7 +129,104 @@ protected:
     bool ended = false;
 };
 
-TEST_F(CheckSolutionTest, AConsistentSolutionStoresDistanceAndCost) {
+TEST_F(LineProjectTest, DeleteAllRoutesClearsTheRecordedSolution) {
+    AddRoute({d, c1, d});
+    RecordCurrentSolution();
+    ui.answers.push_back(EMessageAnswer::no);
+    doc->OnDeleteAllRoutes();
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
+    EXPECT_EQ(
+        TakeMessages(),
+        std::vector<std::string>{"This command will delete all current routes.\r\nDo you wish to continue?"});
+    doc->OnDeleteAllRoutes();
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_EQ(c1->GetRoute(), nullptr);
+    EXPECT_EQ(doc->GetRoutedCount(), 0);
+    EXPECT_EQ(doc->GetCurrentSolution().m_dCost, 0.0);
+    EXPECT_TRUE(doc->GetRouteLabelTable().empty());
+}
+
+TEST_F(LineProjectTest, SnapshotsBringBackRoutesAndRouteFields) {
+    AddRoute({d, c1, s1, d});
+    CRouteSnapshot snapshot;
+    doc->SaveRouteSnapshot(snapshot);
+    EXPECT_EQ(snapshot.m_customerRoutes, (std::vector<int>{0, -1}));
+    EXPECT_EQ(snapshot.m_supplierRoutes, (std::vector<int>{0}));
+
+    doc->DeleteAllRoutes();
+    AddRoute({d, c2, d});
+    AddRoute({d, c1, d});
+    doc->RestoreRouteSnapshot(snapshot);
+    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
+    CRoute* restored = doc->GetRoute(0);
+    EXPECT_EQ(restored->GetSize(), 4);
+    EXPECT_EQ(c1->GetRoute(), restored);
+    EXPECT_EQ(s1->GetRoute(), restored);
+    EXPECT_EQ(c2->GetRoute(), nullptr);
+    EXPECT_EQ(doc->GetRoutedCount(), 2);
+}
+
+TEST_F(DocumentTest, LoweringTheCapacityDeletesRoutesAndUnroutesWithEachMessageOnce) {
+    CFacility* d = AddDepot("d1", 0, 0);
+    CFacility* heavy = AddCustomer("c1", 10, 0, 90);
+    CFacility* c2 = AddCustomer("c2", 20, 0, 40);
+    CFacility* c3 = AddCustomer("c3", 30, 0, 45);
+    CFacility* c4 = AddCustomer("c4", 40, 0, 10);
+    AddRoute({d, heavy, d});
+    AddRoute({d, c2, c3, d}); // demand 85
+    CRoute* keep = AddRoute({d, c4, d});
+    ui.ClearRecords();
+    ui.longEdits.push_back(60);
+    doc->OnEditVehicleCapacity();
+    EXPECT_GT(ui.redraws, 0);
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{
+                                  "New vehicle capacity 60 is smaller than current quantities on one or more "
+                                  "routes.  These routes will be deleted.",
+                                  "New vehicle capacity 60 is smaller than the quantity of one or more "
+                                  "facilties, which can not be included on a route"}));
+    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
+    EXPECT_EQ(doc->GetRoute(0), keep);
+    EXPECT_EQ(doc->GetRoutedCount(), 1);
+    EXPECT_EQ(heavy->GetRoute(), nullptr);
+    // Raising or refusing changes nothing else.
+    EXPECT_TRUE(doc->SetVehicleCapacity(200));
+    EXPECT_FALSE(doc->SetVehicleCapacity(0));
+    EXPECT_EQ(doc->GetVehicleCapacity(), 200);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
+}
+
+TEST_F(LineProjectTest, PenaltiesForOverloadUnroutedQuantitiesAndRoutesBeyondTheFleet) {
+    CFacility* c3 = AddCustomer("c3", 90, 0, 30);
+    AddCustomer("c4", 120, 0, 7);
+    CRoute* route = AddRoute({d, c1, c2, c3, s1, d});
+    // Demand 120 over 100, the supply 20 fits, c4 (7) unrouted; the depot adds nothing.
+    EXPECT_DOUBLE_EQ(doc->GetPenalty(), 27000.0);
+    double distance = 0.0, penalty = 0.0, cost = 0.0;
+    doc->GetDistancePenaltyCost(distance, penalty, cost);
+    EXPECT_DOUBLE_EQ(distance, route->GetDistance());
+    EXPECT_DOUBLE_EQ(cost, distance + 27000.0);
+    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(true), cost);
+
+    // A route beyond the fleet costs its capacity.
+    doc->SetNumberOfVehicles(1);
+    AddRoute({d, d});
+    EXPECT_DOUBLE_EQ(doc->GetPenalty(), 127000.0);
+
+    // With a route array of its own, facilities not listed there count as unrouted.
+    CRoute other(doc.get());
+    FillRoute(other, {d, c1, d});
+    CTramletDoc::RouteArray routes{&other};
+    EXPECT_DOUBLE_EQ(doc->GetPenalty(&routes), (40 + 30 + 20 + 7) * 1000.0);
+    other.Clear();
+
+    // Without a penalty per unit the cost is the distance.
+    doc->SetInfeasibilityPenalty(0.0);
+    EXPECT_EQ(doc->GetPenalty(), 0.0);
+    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(true), doc->GetTotalDistance(false));
+    EXPECT_DOUBLE_EQ(doc->GetTotalDistance(false), distance);
+}
+
+TEST_F(LineProjectTest, AConsistentSolutionStoresDistanceAndCost) {
     AddRoute({d, c1, s1, d});
     AddRoute({d, c2, d});
     RecordCurrentSolution();
@@ -286,7 +237,7 @@ TEST_F(CheckSolutionTest, AConsistentSolutionStoresDistanceAndCost) {
     EXPECT_DOUBLE_EQ(doc->GetCurrentSolution().m_dCost, 240.0);
 }
 
-TEST_F(CheckSolutionTest, TheDepotTwiceIsAnInvalidSequenceAtTheSecondDepot) {
+TEST_F(LineProjectTest, CapacityIsCheckedBeforeSequencesAndTheDepotTwiceIsAnInvalidSequence) {
     AddRoute({d, c1, c2, s1, d});
     AddRoute({d, d});
     RecordCurrentSolution();
@@ -300,7 +251,7 @@ TEST_F(CheckSolutionTest, TheDepotTwiceIsAnInvalidSequenceAtTheSecondDepot) {
     EXPECT_TRUE(ended);
 }
 
-TEST_F(CheckSolutionTest, SequenceRules) {
+TEST_F(LineProjectTest, ABadSequenceNamesItsFirstMisplacedFacility) {
     CRoute* route = AddRoute({d, d});
     struct Case {
         std::initializer_list<CFacility*> sequence;
@@ -315,7 +266,7 @@ TEST_F(CheckSolutionTest, SequenceRules) {
     route->Clear();
 }
 
-TEST_F(CheckSolutionTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCheck) {
+TEST_F(LineProjectTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCheck) {
     doc->SetNumberOfVehicles(1);
     AddRoute({d, c1, d});
     CRoute* second = AddRoute({d, c2, d});
@@ -327,7 +278,7 @@ TEST_F(CheckSolutionTest, TooManyRoutesIsReportedAndTheNextFindingStillEndsTheCh
     c2->SetRoute(second);
 }
 
-TEST_F(CheckSolutionTest, RouteFieldsAndVisits) {
+TEST_F(LineProjectTest, RouteFieldsAndVisits) {
     CRoute* first = AddRoute({d, c1, d});
     CRoute* second = AddRoute({d, c2, d});
     c1->SetRoute(second);
@@ -347,7 +298,7 @@ TEST_F(CheckSolutionTest, RouteFieldsAndVisits) {
     EXPECT_TRUE(ended);
 }
 
-TEST_F(CheckSolutionTest, CountsTotalsAndRecordedValues) {
+TEST_F(LineProjectTest, CountsTotalsAndRecordedValues) {
     AddRoute({d, c1, s1, d});
     RecordCurrentSolution();
     doc->SetTotalQuantity(FT_SUPPLIER, 21);
@@ -374,54 +325,13 @@ TEST_F(CheckSolutionTest, CountsTotalsAndRecordedValues) {
     EXPECT_EQ(doc->GetCurrentSolution().m_dCost, 500.0);
 }
 
-TEST_F(DocumentTest, RoutesReportLayout) {
-    CFacility* d = AddDepot("d1", 0, 0);
-    CFacility* c1 = AddCustomer("c1", 30, 0, 5);
-    CFacility* s1 = AddSupplier("s1", 0, 40, 8);
-    AddRoute({d, c1, s1, d});
-    CTempFolder folder;
-    std::string path = folder.File("report.txt");
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    doc->WriteRoutesReport(file);
-    std::fclose(file);
-    EXPECT_EQ(
-        ReadWholeFile(path),
-        "Route =       1: distance =      120.000, # customers =     1, total demand =            5, # "
-        "suppliers "
-        "=     1, total supply            8\nFacilities:\n"
-        "     d1       c1       s1       d1\n"
-        "\nAll Routes:      distance =      120.000, # customers =     1, total demand =            5, # "
-        "suppliers =     1, total supply            8\n\n");
-}
-
-// The refusals of the scalar items are checked with the text project import.
-TEST_F(DocumentTest, ProgramItemsDecodeAtTheirBounds) {
-    int number = 0;
-    double real = 0.0;
-    EXPECT_TRUE(doc->DecodeAttribute(0, "500", number));
-    EXPECT_FALSE(doc->DecodeAttribute(3, "-1", number));
-    EXPECT_TRUE(doc->DecodeAttribute(10, "2147483647.0", real));
-    EXPECT_FALSE(doc->DecodeAttribute(11, "-1", real));
-    EXPECT_EQ(TakeMessages(),
-              (std::vector<std::string>{
-                  "Invalid number of routes -1 out of range [0,500]",
-                  FormatString("Invalid facility-to-facility distance -1 outside range [%.2lf, %.2lf]", 0.0,
-                               doc->GetMaxDistance()),
-              }));
-    // The total quantity tells whether the fleet can carry it.
-    EXPECT_TRUE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1000));
-    EXPECT_FALSE(doc->AdjustTotalQuantity(FT_CUSTOMER, 1));
-}
-
 using RandomFacilitiesTest = ProjectFixture;
 
 TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndTheNewFacilitiesGetTheirDistances) {
     for (int k = 1; k <= 12; ++k) {
         AddCustomer("c" + std::to_string(k), k, k, 1);
     }
-    SRandomFacilitiesRanges ranges = doc->GetRandomFacilitiesRanges();
-    EXPECT_EQ(ranges.maxNumber[FT_CUSTOMER], TRAMLET_MAX_FACILITIES_PER_TYPE - 12);
-    EXPECT_EQ(ranges.maxNumber[FT_DEPOT], 1);
+    EXPECT_EQ(doc->GetRandomFacilitiesRanges().maxNumber[FT_CUSTOMER], TRAMLET_MAX_FACILITIES_PER_TYPE - 12);
 
     SRandomFacilitiesRequest request;
     request.number[FT_CUSTOMER] = 3;
@@ -431,8 +341,6 @@ TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndTheNewFaciliti
     request.maxQuantity[FT_SUPPLIER] = 5;
     request.seed = 77;
     ASSERT_TRUE(doc->AddRandomFacilities(request));
-    EXPECT_EQ(doc->GetSeed(), 77);
-    EXPECT_FALSE(doc->IsAdding());
     CFacility* c13 = doc->FindFacilityByLabel(FT_CUSTOMER, "c13");
     ASSERT_NE(c13, nullptr);
     EXPECT_EQ(c13->GetName(), "cus13");
@@ -440,14 +348,11 @@ TEST_F(RandomFacilitiesTest, LabelsContinueFromTheLargestNumberAndTheNewFaciliti
     ASSERT_NE(s1, nullptr);
     EXPECT_GE(s1->GetQuantity(), 1);
     EXPECT_LE(s1->GetQuantity(), 5);
-    EXPECT_EQ(s1->GetShape(), SHAPE_TRIANGLE);
-    EXPECT_EQ(s1->GetColor().GetColorIndex(), COLOR_GREEN);
     CFacility* depot = doc->FindFacilityByLabel(FT_DEPOT, "d1");
     ASSERT_NE(depot, nullptr);
     EXPECT_EQ(depot->GetQuantity(), 0);
     EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 15);
-    int n = doc->GetTotalNumberOfFacilities();
-    ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), n);
+    ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), doc->GetTotalNumberOfFacilities());
     const CLonLatPoint a = c13->GetWorldLocation();
     const CLonLatPoint b = depot->GetWorldLocation();
     EXPECT_NEAR(doc->GetDistance(c13->GetIndex(), depot->GetIndex()),
@@ -466,7 +371,6 @@ TEST_F(RandomFacilitiesTest, AFailureLeavesTheProjectAsItWas) {
     EXPECT_FALSE(doc->AddRandomFacilities(request));
     EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Unsuccessful in adding randomly 2 new facilities"});
     EXPECT_EQ(doc->GetNumberOfCustomers(), 2);
-    EXPECT_EQ(doc->GetSpecifiedCount(FT_CUSTOMER), 2);
     ASSERT_EQ(doc->GetDistanceMatrix().GetNumberRows(), 2);
     EXPECT_EQ(doc->GetDistance(0, 1), 42.0);
 }

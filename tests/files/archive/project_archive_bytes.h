@@ -12,12 +12,10 @@
 struct SArchiveLong {
     int value, lower, upper, defaultValue;
     std::string caption;
-    std::uint32_t help = 0;
 };
 struct SArchiveDouble {
     double value, lower, upper, defaultValue;
     std::string caption;
-    std::uint32_t help = 0;
 };
 struct SArchiveProjection {
     CLonLatRect world;
@@ -92,10 +90,10 @@ struct SArchiveProject {
 };
 
 inline void PutLong(CArchiveBytes& bytes, const SArchiveLong& p) {
-    bytes.LongParameter(p.value, p.lower, p.upper, p.defaultValue, p.caption, p.help);
+    bytes.LongParameter(p.value, p.lower, p.upper, p.defaultValue, p.caption);
 }
 inline void PutDouble(CArchiveBytes& bytes, const SArchiveDouble& p) {
-    bytes.DoubleParameter(p.value, p.lower, p.upper, p.defaultValue, p.caption, p.help);
+    bytes.DoubleParameter(p.value, p.lower, p.upper, p.defaultValue, p.caption);
 }
 inline void PutRect(CArchiveBytes& bytes, const CIntRect& r) {
     bytes.Ints({r.left, r.top, r.right, r.bottom});

@@ -58,7 +58,6 @@ public:
     }
 
     const std::string& Bytes() const { return m_bytes; }
-    std::size_t Size() const { return m_bytes.size(); }
 
 private:
     CArchiveBytes& Little(std::uint64_t value, int width) {

@@ -20,32 +20,16 @@ double TwoFacilityDistance(const std::vector<CLonLatPoint>& locations, const SDi
 
 TEST_F(NormsTest, PlanarNormsOnThreeFourFiveTriangleScaleWithTheFactor) {
     const std::vector<CLonLatPoint> points = {{0, 0}, {3, 4}};
-    EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_RECTILINEAR)), 7.0);
-    EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_EUCLIDEAN)), 5.0);
-    EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_CHEBYSHEV)), 4.0);
     EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_RECTILINEAR, 2.0)), 14.0);
-    EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_EUCLIDEAN, 2.0)), 10.0);
+    EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_EUCLIDEAN)), 5.0);
     EXPECT_DOUBLE_EQ(TwoFacilityDistance(points, Planar(DN_CHEBYSHEV, 2.0)), 8.0);
-    // Negative coordinates and the single-pair function agree with the matrix.
+    // Negative coordinates, and the single-pair function, as the matrix.
     EXPECT_DOUBLE_EQ(ComputeNormDistance({-3, 4}, {3, -4}, Planar(DN_EUCLIDEAN, 1.5)), 15.0);
-    EXPECT_DOUBLE_EQ(ComputeNormDistance({-3, 4}, {3, -4}, Planar(DN_RECTILINEAR)), 14.0);
-
-    CDistanceData data;
-    data.ComputeAllDistances({{0, 0}, {3, 4}, {6, 0}, {-1, 7}}, Planar(DN_RECTILINEAR));
-    ASSERT_EQ(data.GetNumberFacilities(), 4);
-    for (int i = 0; i < 4; ++i) {
-        for (int j = 0; j < 4; ++j) {
-            EXPECT_EQ(data.GetDistance(i, j), data.GetDistance(j, i));
-        }
-    }
-    EXPECT_EQ(data.GetDistance(1, 3), 7.0);
-    EXPECT_EQ(data.GetDistance(2, 3), 14.0);
-    EXPECT_FALSE(data.IsAsymmetric());
+    EXPECT_DOUBLE_EQ(TwoFacilityDistance({{6, 0}, {-1, 7}}, Planar(DN_RECTILINEAR)), 14.0);
 }
 
 TEST_F(NormsTest, GreatCircleConvertsPackedCoordinates) {
-    // One degree along the equator.
-    EXPECT_NEAR(TwoFacilityDistance({{0, 0}, {10000, 0}}, Geographic(DN_GREAT_CIRCLE)), 111.19, 0.01);
+    // One degree along the equator, with the factor.
     EXPECT_NEAR(TwoFacilityDistance({{0, 0}, {10000, 0}}, Geographic(DN_GREAT_CIRCLE, 2.0)), 222.39, 0.01);
     // 30 minutes of latitude are half a degree, not 30 degrees.
     EXPECT_NEAR(TwoFacilityDistance({{0, 0}, {0, 3000}}, Geographic(DN_GREAT_CIRCLE)), 55.60, 0.01);
@@ -107,58 +91,42 @@ TEST_F(NormsTest, OfferedNormsDependOnProjectionAndRoadNetwork) {
     network.refuseStart = false;
     EXPECT_TRUE(SetRoadNetworkProvider(&network));
     EXPECT_EQ(GetOfferedDistanceNorms(true), (Norms{DN_GREAT_CIRCLE, DN_TRANSPORTATION_NETWORK}));
-    EXPECT_EQ(GetOfferedDistanceNorms(false), (Norms{DN_RECTILINEAR, DN_EUCLIDEAN, DN_CHEBYSHEV}));
     // Each probe started the network; the good one also quit it.
     EXPECT_EQ(network.starts, 2);
     EXPECT_EQ(network.running, 0);
 }
 
-class DistanceParametersTest : public DistanceFixture {
-protected:
-    void SetUp() override {
-        DistanceFixture::SetUp();
-        document = std::make_unique<CSableDocument>();
-        document->InitializeCommonParameters();
-        document->SetModifiedFlag(false);
-    }
-    void TearDown() override {
-        document.reset();
-        DistanceFixture::TearDown();
-    }
-    std::unique_ptr<CSableDocument> document;
-};
-
-TEST_F(DistanceParametersTest, DialogsAndTheFactorCommandSetOnlyWhatChanged) {
+TEST_F(NormsTest, DistanceDialogsAndTheFactorCommandSetOnlyWhatChanged) {
+    CSableDocument document;
+    document.InitializeCommonParameters();
+    document.SetModifiedFlag(false);
     // The norm dialog closed without a change keeps the norm and the modified flag.
-    EXPECT_FALSE(ApplyDistanceNorm(*document, DN_EUCLIDEAN));
-    EXPECT_FALSE(document->IsModified());
+    EXPECT_FALSE(ApplyDistanceNorm(document, DN_EUCLIDEAN));
+    EXPECT_FALSE(document.IsModified());
     // 1.0005 differs from 1.0 by less than 0.001 x 1.0.
-    EXPECT_FALSE(ApplyDistanceParameters(*document, DN_EUCLIDEAN, 1.0005));
-    EXPECT_EQ(document->GetDistanceFactor(), 1.0);
-    EXPECT_FALSE(document->IsModified());
-    EXPECT_TRUE(ApplyDistanceParameters(*document, DN_EUCLIDEAN, 2.5));
-    EXPECT_EQ(document->GetDistanceFactor(), 2.5);
-    EXPECT_TRUE(document->IsModified());
+    EXPECT_FALSE(ApplyDistanceParameters(document, DN_EUCLIDEAN, 1.0005));
+    EXPECT_EQ(document.GetDistanceFactor(), 1.0);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(ApplyDistanceParameters(document, DN_EUCLIDEAN, 2.5));
+    EXPECT_TRUE(document.IsModified());
 
-    document->SetModifiedFlag(false);
-    EXPECT_TRUE(ApplyDistanceParameters(*document, DN_RECTILINEAR, 9.5));
-    EXPECT_EQ(document->GetDistanceNorm().GetNorm(), DN_RECTILINEAR);
-    EXPECT_EQ(document->GetDistanceFactor(), 2.5);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0],
-              "Invalid distance adjustment factor 9.500000 out of valid range [1.000000, 9.000000]");
+    // A factor out of range is refused, the norm still taken.
+    EXPECT_TRUE(ApplyDistanceParameters(document, DN_RECTILINEAR, 9.5));
+    EXPECT_EQ(document.GetDistanceNorm().GetNorm(), DN_RECTILINEAR);
+    EXPECT_EQ(document.GetDistanceFactor(), 2.5);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid distance adjustment factor 9.500000 out of "
+                                                   "valid range [1.000000, 9.000000]"});
 
     ui.doubleEdits.push_back(3.0);
-    EXPECT_TRUE(EditDistanceFactor(*document));
-    EXPECT_EQ(document->GetDistanceFactor(), 3.0);
-    ASSERT_EQ(ui.editTitles.size(), 1u);
-    EXPECT_EQ(ui.editTitles[0], "Edit Distance Factor");
+    EXPECT_TRUE(EditDistanceFactor(document));
+    EXPECT_EQ(document.GetDistanceFactor(), 3.0);
+    EXPECT_EQ(ui.editTitles, std::vector<std::string>{"Edit Distance Factor"});
     EXPECT_EQ(ui.editPrompts[0], "Enter a value in the range [1.000, 9.000]:");
     // Cancel, and a value within the tolerance, change nothing.
     ui.doubleEdits.push_back(3.001);
-    EXPECT_FALSE(EditDistanceFactor(*document));
-    EXPECT_FALSE(EditDistanceFactor(*document));
-    EXPECT_EQ(document->GetDistanceFactor(), 3.0);
+    EXPECT_FALSE(EditDistanceFactor(document));
+    EXPECT_FALSE(EditDistanceFactor(document));
+    EXPECT_EQ(document.GetDistanceFactor(), 3.0);
 }
 
 } // namespace
