@@ -1,39 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
+#include <algorithm>
 #include <string>
 
-#include "tests/support/app_fixture.h"
+#include "tests/support/batch_runner.h"
 
 namespace {
 
-struct SBatchRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class SavingsBatchTest : public ::testing::Test {
 protected:
-    SBatchRun Run(const std::string& arguments) {
-        const std::string errFile = folder.File("stderr.txt");
-        const std::string command = "cd '" + folder.Path().string() + "' && HOME='" + folder.Path().string() +
-                                    "' XDG_STATE_HOME= XDG_DATA_HOME= " + TRAMLET_BATCH + " " + arguments +
-                                    " 2>'" + errFile + "'";
-        SBatchRun run;
-        std::FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            run.out.append(buffer, n);
-        }
-        int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadWholeFile(errFile);
-        return run;
-    }
+    SBatchRun Run(const std::string& arguments) { return RunBatchProgram(folder, arguments); }
     CTempFolder folder;
 };
 
@@ -68,17 +44,11 @@ TEST_F(SavingsBatchTest, RefusedParametersAndTheUnavailableParallelVariantFail) 
 TEST_F(SavingsBatchTest, DisplaySavingsPrintsTheGrid) {
     SBatchRun run = Run("--new add-random 2 1 1 20 20 3 --quiet display-savings");
     ASSERT_EQ(run.status, 0) << run.err;
-    // A heading line and one line per facility (two customers, a supplier, the depot).
+    // A heading line and one line per facility; supplier and depot rows stay empty.
     EXPECT_EQ(run.out.rfind("\tc1\tc2\ts1\td1\nc1\t\t", 0), 0u) << run.out;
-    int lines = 0;
-    for (char ch : run.out) {
-        lines += ch == '\n' ? 1 : 0;
-    }
-    EXPECT_EQ(lines, 5);
-    // Supplier and depot rows stay empty.
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 5);
     EXPECT_NE(run.out.find("\ns1\t\t\t\t\nd1\t\t\t\t\n"), std::string::npos);
-    SBatchRun none = Run("--new add-random 1 0 1 20 20 3 display-savings");
-    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(Run("--new add-random 1 0 1 20 20 3 display-savings").status, 1);
 }
 
 } // namespace
