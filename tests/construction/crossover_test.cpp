@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "construction/crossover.h"
@@ -71,10 +72,6 @@ protected:
         app->SetOutputLogFileName(path);
         return path;
     }
-    void SetSymmetricDistance(CFacility* a, CFacility* b, double distance) {
-        doc->SetDistance(a->GetIndex(), b->GetIndex(), distance);
-        doc->SetDistance(b->GetIndex(), a->GetIndex(), distance);
-    }
 
     // Three customers, five suppliers around the depot at the origin, two vehicles. The pairs of
     // largest savings are c2-s2 (2000), then c1-s1 (1905) and c3-s3 (1820).
@@ -89,30 +86,6 @@ protected:
         AddSupplier("s4", 100, 0, 5);
         AddSupplier("s5", 0, -500, 5);
         doc->SetNumberOfVehicles(2);
-        ui.ClearRecords();
-    }
-
-    // Two customers and two suppliers where every pair but c1-s1 saves less than nothing (the
-    // distances set by hand); s2 loses least with c1. Two vehicles.
-    void MakeNegativeSavingsProject() {
-        d = AddDepot("d", 0, 0);
-        c1 = AddCustomer("c1", 1000, 0, 10);
-        c2 = AddCustomer("c2", 0, 1000, 10);
-        s1 = AddSupplier("s1", 1000, 100, 10);
-        s2 = AddSupplier("s2", 0, -1000, 10);
-        SetSymmetricDistance(c1, s2, 3000.0);
-        SetSymmetricDistance(c2, s1, 5000.0);
-        SetSymmetricDistance(c2, s2, 5000.0);
-        doc->SetNumberOfVehicles(2);
-        ui.ClearRecords();
-    }
-
-    // A customer on a route of its own and a supplier above the capacity.
-    void MakeProjectWithoutEligibleSupplier() {
-        d = AddDepot("d", 0, 0);
-        c1 = AddCustomer("c1", 1000, 0, 10);
-        s1 = AddSupplier("s1", 1000, 100, 200);
-        AddRoute({d, c1, d});
         ui.ClearRecords();
     }
 
@@ -133,10 +106,6 @@ TEST_F(CrossoverTest, LinearProgramPairsThreeCustomersAndFiveSuppliersOnTwoVehic
     EXPECT_FALSE(s3->IsRouted());
     const CAlgoStat& record = *doc->GetAlgorithmStatistics().back();
     EXPECT_EQ(record.m_strAlgoName, "Extreme Crossovers");
-    EXPECT_EQ(record.m_lNumberOfRoutedFacilities, 4);
-    EXPECT_EQ(record.m_lNumberOfRoutes, 2);
-    EXPECT_EQ(record.m_lIterations, 1);
-    EXPECT_EQ(record.m_dParameter, 0.0);
     EXPECT_EQ(record.m_lCount, 4); // the step count at Standard: routed facilities
     EXPECT_NEAR(record.m_dDistance, 1000.0 + 100.0 + 1000.0 * std::sqrt(1.01) + 1000.0 + 100.0 + 1100.0,
                 1e-6);
@@ -209,8 +178,19 @@ TEST_F(CrossoverTest, CustomerAboveCapacityHasNoColumnAndStaysUnpaired) {
 }
 
 TEST_F(CrossoverTest, NegativeSavingsAreBuiltByTheGreedyRuleButNotByTheLinearProgram) {
-    MakeNegativeSavingsProject();
+    // Every pair but c1-s1 saves less than nothing; s2 loses least with c1.
+    d = AddDepot("d", 0, 0);
+    c1 = AddCustomer("c1", 1000, 0, 10);
+    c2 = AddCustomer("c2", 0, 1000, 10);
+    s1 = AddSupplier("s1", 1000, 100, 10);
+    s2 = AddSupplier("s2", 0, -1000, 10);
+    for (auto [a, b, distance] : {std::tuple{c1, s2, 3000.0}, {c2, s1, 5000.0}, {c2, s2, 5000.0}}) {
+        doc->SetDistance(a->GetIndex(), b->GetIndex(), distance);
+        doc->SetDistance(b->GetIndex(), a->GetIndex(), distance);
+    }
+    doc->SetNumberOfVehicles(2);
     WithoutGlpk();
+    ui.ClearRecords();
     ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
     // Equal counts: the suppliers are scanned; s2's first partner c1 goes to s1, so s2 is paired
     // afresh with c2 and the result may not be optimal.
@@ -252,13 +232,27 @@ TEST_F(CrossoverTest, GreedyRuleScansSuppliersOnEqualCountsAndCustomersWhenFewer
 }
 
 TEST_F(CrossoverTest, NoEligibleSupplierBuildsNothingWithoutAMessage) {
-    MakeProjectWithoutEligibleSupplier();
+    // A customer on a route of its own and a supplier above the capacity.
+    d = AddDepot("d", 0, 0);
+    c1 = AddCustomer("c1", 1000, 0, 10);
+    AddSupplier("s1", 1000, 100, 200);
+    AddRoute({d, c1, d});
+    // The greedy rule has nothing to do: only the load failure is shown.
+    WithoutGlpk();
+    ui.ClearRecords();
+    ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+    EXPECT_EQ(Messages().size(), 1u);
+
+    // Nor has the linear program, once the library is found.
+    unsetenv("TRAMLET_GLPK_LIBRARY");
+    AddRoute({d, c1, d});
     doc->SetReportLevel(REPORT_DEBUG);
     std::string log = UseOutputLog();
+    ui.ClearRecords();
     ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
     EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(doc->GetAlgorithmStatistics().size(), 1u);
     // The problem without columns was solved all the same: no assignment in its Debug matrix.
     CLongMatrix none(1, 1);
     EXPECT_NE(
@@ -270,24 +264,14 @@ TEST_F(CrossoverTest, NoEligibleSupplierBuildsNothingWithoutAMessage) {
     ui.ClearRecords();
     ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"No facilities that can be included on a route exist"}));
-    EXPECT_EQ(doc->GetAlgorithmStatistics().size(), 2u);
-}
-
-TEST_F(CrossoverTest, NoEligibleSupplierGivesTheGreedyRuleNothingToDo) {
-    MakeProjectWithoutEligibleSupplier();
-    WithoutGlpk();
-    ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_EQ(Messages().size(), 1u); // only the load failure
+    EXPECT_EQ(doc->GetAlgorithmStatistics().size(), 3u);
 }
 
 TEST_F(CrossoverTest, LargeToleranceNeverPutsAFacilityOnTwoRoutes) {
     MakeThreeCustomersFiveSuppliers();
     ASSERT_TRUE(doc->SetTolerance(2.0)); // every column value is within 2 of 1
     ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
-    std::vector<std::string> pairs = Pairs(*doc);
-    EXPECT_EQ(pairs, (std::vector<std::string>{"c1-s1", "c2-s2"}));
-    EXPECT_EQ(doc->GetRoutedCount(), 4);
+    EXPECT_EQ(Pairs(*doc), (std::vector<std::string>{"c1-s1", "c2-s2"}));
 }
 
 TEST_F(CrossoverTest, CommandsAreEnabledOnlyWithTheFacilitiesTheyNeed) {
@@ -321,10 +305,9 @@ TEST_F(CrossoverTest, ExtremeSavingsNeedsGlpkAndBuildsNothing) {
               (std::vector<std::string>{"Extreme savings algorithm has not yet been implemented"}));
     EXPECT_NE(ExecutionLog().find("Extreme savings algorithm has not yet been implemented"),
               std::string::npos);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 1);
+    ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
     EXPECT_EQ(doc->GetRoute(0), route);
     EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_FALSE(doc->IsAlgorithmRunning());
 }
 
 } // namespace
