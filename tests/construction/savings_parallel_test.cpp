@@ -138,24 +138,4 @@ TEST_F(SavingsParallelTest, LeftoverFacilitiesGetRoutesOfTheirOwnWhileVehiclesRe
     EXPECT_EQ(RoutesEitherWay(), (RouteList{{"c2", "c3"}}));
 }
 
-TEST_F(SavingsParallelTest, CustomersNeverFollowSuppliersOnMixedProjects) {
-    // Suppliers close to the depot and customers far out tempt joins in both directions.
-    const int at[][2] = {{0, 90}, {10, 80}, {-10, 85}, {0, 20}, {5, 25}, {-5, 30}, {0, 95}};
-    for (int k = 0; k < 7; ++k) {
-        k < 3 ? AddCustomer("c" + std::to_string(k), at[k][0], at[k][1], 30)
-              : AddSupplier("s" + std::to_string(k), at[k][0], at[k][1], 30);
-    }
-    for (auto command : {OnAlgorithmsSavingsGreedyParallel, OnAlgorithmsSavingsGreedySerial}) {
-        RunRecorded(command);
-        for (CRoute* route : doc->GetRoutes()) {
-            bool supplierSeen = false;
-            for (const CFacility* f : route->GetFacilities()) {
-                supplierSeen = supplierSeen || f->IsSupplier();
-                EXPECT_FALSE(supplierSeen && f->IsCustomer()) << "route " << route->GetLabel();
-            }
-        }
-        EXPECT_EQ(doc->GetRoutedCount(), 7);
-    }
-}
-
 } // namespace
