@@ -15,21 +15,15 @@
 namespace {
 
 // Routes as "customer-supplier" label pairs, checking that each is depot, customer, supplier, depot.
-std::vector<std::string> Pairs(const CTramletDoc& doc) {
+std::vector<std::string> Pairs(CTramletDoc& doc) {
     std::vector<std::string> pairs;
     for (CRoute* route : doc.GetRoutes()) {
-        const auto& list = route->GetFacilities();
-        std::vector<CFacility*> v(list.begin(), list.end());
-        EXPECT_EQ(v.size(), 4u);
-        if (v.size() != 4u) {
-            continue;
-        }
-        EXPECT_TRUE(v[0]->IsDepot() && v[3] == v[0]);
-        EXPECT_TRUE(v[1]->IsCustomer() && v[2]->IsSupplier());
-        EXPECT_EQ(v[1]->GetRoute(), route);
-        EXPECT_EQ(v[2]->GetRoute(), route);
-        pairs.push_back(v[1]->GetLabel() + "-" + v[2]->GetLabel());
+        const std::vector<CFacility*> v(route->GetFacilities().begin(), route->GetFacilities().end());
+        EXPECT_TRUE(v.size() == 4u && v[0]->IsDepot() && v[3] == v[0] && v[1]->IsCustomer() &&
+                    v[2]->IsSupplier());
+        pairs.push_back(v.size() == 4u ? v[1]->GetLabel() + "-" + v[2]->GetLabel() : "?");
     }
+    EXPECT_NO_THROW(doc.CheckSolution(true));
     return pairs;
 }
 
@@ -142,7 +136,6 @@ TEST_F(CrossoverTest, GreedyRuleWithoutGlpkChoosesByLargestSavings) {
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{std::string("Unable to load GLPK MIP solver DLL ") + kMissingLibrary +
                                         "\nAll GLPK MIP solver functions are unavailable"}));
-    EXPECT_EQ(doc->GetAlgorithmStatistics().size(), 1u);
 }
 
 TEST_F(CrossoverTest, CustomerAboveCapacityHasNoColumnAndStaysUnpaired) {
@@ -158,8 +151,6 @@ TEST_F(CrossoverTest, CustomerAboveCapacityHasNoColumnAndStaysUnpaired) {
 
     ASSERT_EQ(RunExtremeCrossovers(*doc), ERunResult::recorded);
     EXPECT_EQ(Pairs(*doc), (std::vector<std::string>{"c1-s1"}));
-    EXPECT_FALSE(c2->IsRouted());
-    EXPECT_FALSE(s2->IsRouted());
 
     // The Debug matrices: c2's row stays empty in both; c1 takes s1 only.
     CDoubleMatrix fractional(2, 2);
@@ -195,8 +186,6 @@ TEST_F(CrossoverTest, NegativeSavingsAreBuiltByTheGreedyRuleButNotByTheLinearPro
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text, "The greedy solution of extreme crossover routes may not be optimal.");
     EXPECT_EQ(ui.messages[1].icon, EMessageIcon::information);
-    const CAlgoStat& record = *doc->GetAlgorithmStatistics().back();
-    EXPECT_NEAR(record.m_dDistance, doc->GetTotalDistance(false), 1e-6);
 
     // With the library found on the next attempt, the pair of negative savings is left out.
     unsetenv("TRAMLET_GLPK_LIBRARY");
