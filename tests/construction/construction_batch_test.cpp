@@ -1,19 +1,22 @@
+// The construction commands of tramlet-batch: savings, crossovers and extreme savings.
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "tests/support/batch_runner.h"
 
 namespace {
 
-class SavingsBatchTest : public ::testing::Test {
+class ConstructionBatchTest : public ::testing::Test {
 protected:
     SBatchRun Run(const std::string& arguments) { return RunBatchProgram(folder, arguments); }
     CTempFolder folder;
 };
 
-TEST_F(SavingsBatchTest, RunsEverySavingsCommandWithItsParameters) {
+TEST_F(ConstructionBatchTest, RunsEverySavingsCommandWithItsParameters) {
     SBatchRun run = Run("--new add-random 12 6 1 20 20 3 --crossover-penalty-factor 0.5 savings-serial "
                         "savings-parallel --randomization-depth 2 --iterations 4 savings-randomized-serial");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -25,7 +28,7 @@ TEST_F(SavingsBatchTest, RunsEverySavingsCommandWithItsParameters) {
     EXPECT_NE(run.out.find("      2.000"), std::string::npos);
 }
 
-TEST_F(SavingsBatchTest, RefusedParametersAndTheUnavailableParallelVariantFail) {
+TEST_F(ConstructionBatchTest, RefusedParametersAndTheUnavailableParallelVariantFail) {
     SBatchRun depth = Run("--new add-random 3 0 1 20 20 3 --randomization-depth 5");
     EXPECT_EQ(depth.status, 1);
     EXPECT_NE(depth.err.find("Invalid randomization depth 5 outside range [1, 4]"), std::string::npos)
@@ -41,7 +44,7 @@ TEST_F(SavingsBatchTest, RefusedParametersAndTheUnavailableParallelVariantFail) 
         std::string::npos);
 }
 
-TEST_F(SavingsBatchTest, DisplaySavingsPrintsTheGrid) {
+TEST_F(ConstructionBatchTest, DisplaySavingsPrintsTheGrid) {
     SBatchRun run = Run("--new add-random 2 1 1 20 20 3 --quiet display-savings");
     ASSERT_EQ(run.status, 0) << run.err;
     // A heading line and one line per facility; supplier and depot rows stay empty.
@@ -49,6 +52,42 @@ TEST_F(SavingsBatchTest, DisplaySavingsPrintsTheGrid) {
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 5);
     EXPECT_NE(run.out.find("\ns1\t\t\t\t\nd1\t\t\t\t\n"), std::string::npos);
     EXPECT_EQ(Run("--new add-random 1 0 1 20 20 3 display-savings").status, 1);
+}
+
+// Runs the steps on the harbour example; a library name replaces the GLPK library for the run.
+SBatchRun RunOnHarbour(const CTempFolder& folder, const std::string& steps, const char* library = nullptr) {
+    if (library != nullptr) {
+        setenv("TRAMLET_GLPK_LIBRARY", library, 1);
+    }
+    SBatchRun run =
+        RunBatchProgram(folder, "'" + std::string(EXAMPLES_DIR) + "/harbour/harbour.dat' " + steps);
+    unsetenv("TRAMLET_GLPK_LIBRARY");
+    return run;
+}
+
+TEST_F(ConstructionBatchTest, CrossoversKeepGlpkOffStdoutAndExtremeSavingsNeedsIt) {
+    unsetenv("TRAMLET_GLPK_LIBRARY");
+    SBatchRun run = RunOnHarbour(folder, "crossovers");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("  1  Extreme Crossovers  "), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("GLPK"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("GLPK Simplex Optimizer"), std::string::npos);
+
+    // Without the library the greedy rule builds the routes after the load failure.
+    SBatchRun greedy = RunOnHarbour(folder, "crossovers", "libno-such-glpk.so");
+    ASSERT_EQ(greedy.status, 0) << greedy.err;
+    EXPECT_NE(greedy.err.find(": Unable to load GLPK MIP solver DLL libno-such-glpk.so\n"),
+              std::string::npos);
+    EXPECT_NE(greedy.out.find("  1  Extreme Crossovers  "), std::string::npos);
+
+    // Extreme savings needs the library, and then says it is not there yet.
+    SBatchRun with = RunOnHarbour(folder, "extreme-savings");
+    EXPECT_EQ(with.status, 0) << with.err;
+    EXPECT_NE(with.err.find(": Extreme savings algorithm has not yet been implemented\n"), std::string::npos);
+    SBatchRun without = RunOnHarbour(folder, "extreme-savings", "libno-such-glpk.so");
+    EXPECT_EQ(without.status, 1);
+    EXPECT_NE(without.err.find("A MIP solver must be installed to execute this algorithm"),
+              std::string::npos);
 }
 
 } // namespace
