@@ -4,26 +4,12 @@
 // the question answered Yes. GLPK writes its progress to stderr; run with 2>/dev/null.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "bench/bench_support.h"
 #include "runs/combined_commands.h"
 
 namespace {
-
-std::unique_ptr<CTramletDoc> OpenRandom200() {
-    auto doc = std::make_unique<CTramletDoc>();
-    doc->MakeActive();
-    doc->OnNewDocument();
-    std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / "random200" / "random200.dat";
-    if (!doc->OnOpenDocument(path.string())) {
-        return nullptr;
-    }
-    doc->SetReportLevel(1);
-    doc->SetTimeLimit(3600.0);
-    return doc;
-}
 
 void RunAll(benchmark::State& state, CTramletDoc* doc, CBenchEnvironment& environment) {
     if (doc == nullptr) {

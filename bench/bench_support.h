@@ -97,6 +97,22 @@ inline std::unique_ptr<CTramletDoc> OpenExampleBenchProject(const std::string& n
     return doc;
 }
 
+// The 200-facility example opened as a new project of the caller's own environment (unlike
+// OpenExampleBenchProject, which uses the shared one), at report level Database without a time
+// limit worth the name; null when it cannot be read.
+inline std::unique_ptr<CTramletDoc> OpenRandom200() {
+    auto doc = std::make_unique<CTramletDoc>();
+    doc->MakeActive();
+    doc->OnNewDocument();
+    std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / "random200" / "random200.dat";
+    if (!doc->OnOpenDocument(path.string())) {
+        return nullptr;
+    }
+    doc->SetReportLevel(1);
+    doc->SetTimeLimit(3600.0);
+    return doc;
+}
+
 // Times one algorithm command per iteration; prepare (untimed) runs before each one. The
 // statistics list is emptied between runs, and the size of the project is given to the
 // benchmark so that a Complexity() fit reports how the command scales. A run that is not

@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,19 +15,6 @@
 namespace {
 
 const char* const kMissingLibrary = "libno-glpk-for-the-greedy-benchmark.so";
-
-std::unique_ptr<CTramletDoc> OpenRandom200() {
-    auto doc = std::make_unique<CTramletDoc>();
-    doc->MakeActive();
-    doc->OnNewDocument();
-    std::filesystem::path path = std::filesystem::path(EXAMPLES_DIR) / "random200" / "random200.dat";
-    if (!doc->OnOpenDocument(path.string())) {
-        return nullptr;
-    }
-    doc->SetReportLevel(1);
-    doc->SetTimeLimit(3600.0);
-    return doc;
-}
 
 void RunCrossovers(benchmark::State& state, CTramletDoc* doc, CBenchEnvironment& environment) {
     if (doc == nullptr) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/tramlet_doc.h"
+#include "runs/run_frame.h"
 #include "tests/model/project_fixture.h"
 
 using Labels = std::vector<std::string>;
@@ -62,6 +63,12 @@ protected:
             doc->SetDistance(link.first->GetIndex(), link.second->GetIndex(), value);
         }
         doc->SetAsymmetric(1);
+    }
+
+    // Runs a command that must record its run and leave a consistent solution.
+    void RunRecorded(ERunResult (*command)(CTramletDoc&)) {
+        ASSERT_EQ(command(*doc), ERunResult::recorded);
+        EXPECT_NO_THROW(doc->CheckSolution(true));
     }
 
     const CAlgoStat& LastRecord() const { return *doc->GetAlgorithmStatistics().back(); }

@@ -6,11 +6,11 @@
 #include "construction/savings.h"
 #include "framework/parameters/long_parameter.h"
 #include "runs/algorithm_parameters.h"
+#include "tests/construction/insertion_test_support.h"
 #include "tests/construction/savings_fixture.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
 using RouteList = std::vector<Labels>;
 
 class SavingsRandomizedTest : public SavingsFixture {
@@ -20,8 +20,7 @@ protected:
         SRandomFacilitiesRequest request;
         request.number[FT_CUSTOMER] = 15;
         request.number[FT_SUPPLIER] = 10;
-        request.maxQuantity[0] = 30;
-        request.maxQuantity[1] = 30;
+        request.maxQuantity[0] = request.maxQuantity[1] = 30;
         request.seed = 5;
         ASSERT_TRUE(doc->AddRandomFacilities(request));
         ui.ClearRecords();
@@ -35,13 +34,7 @@ public:
     EPauseChoice ShowPauseDialog() override {
         const int routes = m_document.GetNumberOfRoutes();
         routesAtPause.push_back(routes);
-        Labels last;
-        if (routes > 0) {
-            for (const CFacility* f : m_document.GetRoute(routes - 1)->GetFacilities()) {
-                last.push_back(f->GetLabel());
-            }
-        }
-        lastRouteAtPause.push_back(last);
+        lastRouteAtPause.push_back(routes > 0 ? Sequence(m_document.GetRoute(routes - 1)) : Labels{});
         return CScriptedUserInterface::ShowPauseDialog();
     }
     std::vector<int> routesAtPause;
@@ -58,20 +51,17 @@ TEST_F(SavingsRandomizedTest, DepthOneFollowsTheLargestSavingsAndImprovesOnlyOnc
     AddSupplier("s1", 0, 100, 50);
     doc->SetMaxIterations(3);
     doc->SetSeed(7);
-    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    RunRecorded(OnAlgorithmsSavingsSerialRandomized);
     EXPECT_EQ(Routes(), (RouteList{{"c2", "c3", "s1"}, {"c1"}}));
     const CAlgoStat& record = LastRecord();
     EXPECT_EQ(record.m_strAlgoName, "Savings (Randomized Serial)");
-    EXPECT_DOUBLE_EQ(record.m_dDistance, 260.0);
     EXPECT_DOUBLE_EQ(record.m_dCost, 260.0);
     // Every iteration builds the same solution: only the first one is cheaper than the best.
     EXPECT_EQ(record.m_lIterations, 3);
     EXPECT_EQ(record.m_lCount, 1);
     EXPECT_DOUBLE_EQ(record.m_dParameter, 1.0);
     EXPECT_EQ(record.m_uSeed, 7u);
-    EXPECT_EQ(doc->GetRoute(0)->GetLabel(), "1");
     EXPECT_EQ(ui.abortDialogsShown, 1);
-    EXPECT_NO_THROW(doc->CheckSolution(true));
 
     // At Debug the route being built is shown on top of the project's routes while the run
     // pauses: after the pair, after c2, when it closes, after c1's route and when that closes.
@@ -86,13 +76,11 @@ TEST_F(SavingsRandomizedTest, DepthOneFollowsTheLargestSavingsAndImprovesOnlyOnc
     EXPECT_EQ(watcher.lastRouteAtPause[0], (Labels{"d", "c3", "s1", "d"}));
     EXPECT_EQ(watcher.lastRouteAtPause[2], (Labels{"d", "c2", "c3", "s1", "d"}));
     EXPECT_EQ(watcher.lastRouteAtPause[8], (Labels{"d", "c1", "d"}));
-    // Taken out again every time: the project is as after the quiet run.
+    // Taken out again every time: the project is as after the quiet run, routes labelled anew.
     EXPECT_EQ(Routes(), (RouteList{{"c2", "c3", "s1"}, {"c1"}}));
     EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 2);
     EXPECT_EQ(doc->GetRoute(1)->GetLabel(), "2");
-    EXPECT_EQ(LastRecord().m_lNumberOfRoutes, 2);
     EXPECT_EQ(LastRecord().m_lCount, 1);
-    EXPECT_DOUBLE_EQ(LastRecord().m_dCost, 260.0);
     EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
@@ -102,17 +90,14 @@ TEST_F(SavingsRandomizedTest, AJoinAfterTheLastCustomerMustFitTheRoute) {
     AddCustomer("c2", 0, 60, 40);
     AddCustomer("c3", 0, 90, 40);
     doc->SetMaxIterations(2);
-    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    RunRecorded(OnAlgorithmsSavingsSerialRandomized);
     EXPECT_EQ(Routes(), (RouteList{{"c2", "c3"}, {"c1"}}));
-    EXPECT_NO_THROW(doc->CheckSolution(true));
 
     // With one vehicle every iteration ends after its first route.
     doc->SetNumberOfVehicles(1);
-    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    RunRecorded(OnAlgorithmsSavingsSerialRandomized);
     EXPECT_EQ(Routes(), (RouteList{{"c2", "c3"}}));
-    EXPECT_EQ(LastRecord().m_lNumberOfRoutedFacilities, 2);
     EXPECT_DOUBLE_EQ(LastRecord().m_dCost, 180.0 + 40 * 1000.0);
-    EXPECT_NO_THROW(doc->CheckSolution(true));
 }
 
 TEST_F(SavingsRandomizedTest, ASeedGivesTheSameRunAndMoreIterationsNeverCostMore) {
@@ -125,25 +110,18 @@ TEST_F(SavingsRandomizedTest, ASeedGivesTheSameRunAndMoreIterationsNeverCostMore
     EXPECT_EQ(LastRecord().m_lCount, 1);
 
     doc->SetMaxIterations(8);
-    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    RunRecorded(OnAlgorithmsSavingsSerialRandomized);
     const std::vector<Labels> first = Routes();
     const CAlgoStat firstRecord = LastRecord();
     EXPECT_LE(firstRecord.m_dCost, singleCost);
     EXPECT_GE(firstRecord.m_lCount, 1);
-    EXPECT_LE(firstRecord.m_lCount, 8);
     EXPECT_EQ(firstRecord.m_lIterations, 8);
     EXPECT_DOUBLE_EQ(firstRecord.m_dParameter, 3.0);
     EXPECT_EQ(firstRecord.m_lNumberOfRoutedFacilities, 25);
-    EXPECT_NO_THROW(doc->CheckSolution(true));
 
-    ASSERT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::recorded);
+    RunRecorded(OnAlgorithmsSavingsSerialRandomized);
     EXPECT_EQ(Routes(), first);
-    EXPECT_DOUBLE_EQ(LastRecord().m_dDistance, firstRecord.m_dDistance);
     EXPECT_EQ(LastRecord().m_lCount, firstRecord.m_lCount);
-    for (CRoute* route : doc->GetRoutes()) {
-        EXPECT_LE(route->GetQuantity(FT_CUSTOMER), 100);
-        EXPECT_LE(route->GetQuantity(FT_SUPPLIER), 100);
-    }
 }
 
 TEST_F(SavingsRandomizedTest, AbortAtTheFirstContinuationCheckDeletesTheRoutesAndRecordsNothing) {
@@ -155,9 +133,6 @@ TEST_F(SavingsRandomizedTest, AbortAtTheFirstContinuationCheckDeletesTheRoutesAn
     EXPECT_EQ(doc->GetRoutedCount(), 0);
     EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
     EXPECT_EQ(ui.abortDialogsClosed, 1);
-    for (int k = 0; k < doc->GetNumberOfCustomers(); ++k) {
-        EXPECT_EQ(doc->GetFacility(FT_CUSTOMER, k)->GetRoute(), nullptr);
-    }
 }
 
 TEST_F(SavingsRandomizedTest, ParallelVariantSaysItIsNotAvailableAndRecordsAnEmptyRun) {
@@ -167,12 +142,10 @@ TEST_F(SavingsRandomizedTest, ParallelVariantSaysItIsNotAvailableAndRecordsAnEmp
     ASSERT_EQ(OnAlgorithmsSavingsParallelRandomized(*doc), ERunResult::recorded);
     EXPECT_EQ(Messages(),
               Texts{"Function OnAlgorithmsSavingsParallelRandomized has not yet been implemented"});
-    const CAlgoStat& record = LastRecord();
-    EXPECT_EQ(record.m_strAlgoName, "Savings (Randomized Parallel)");
-    EXPECT_EQ(record.m_lNumberOfRoutes, 0);
-    EXPECT_EQ(record.m_lCount, 0);
-    EXPECT_DOUBLE_EQ(record.m_dParameter, 2.0);
-    EXPECT_DOUBLE_EQ(record.m_dCost, 160 * 1000.0);
+    EXPECT_EQ(LastRecord().m_strAlgoName, "Savings (Randomized Parallel)");
+    EXPECT_EQ(LastRecord().m_lNumberOfRoutes, 0);
+    EXPECT_DOUBLE_EQ(LastRecord().m_dParameter, 2.0);
+    EXPECT_DOUBLE_EQ(LastRecord().m_dCost, 160 * 1000.0);
 
     doc->DeleteFacility(doc->GetFacility(FT_CUSTOMER, 0));
     ui.ClearRecords();
