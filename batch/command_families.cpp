@@ -9,5 +9,6 @@ void AddAllBatchCommands(CBatchCommandTable& table) {
     AddExchangeCommands(table);
     AddMoveSwapCommands(table);
     AddCrossoverCommands(table);
+    AddAssignmentCommands(table);
     AddCombinedCommands(table);
 }
