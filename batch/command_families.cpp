@@ -10,4 +10,5 @@ void AddAllBatchCommands(CBatchCommandTable& table) {
     AddMoveSwapCommands(table);
     AddCrossoverCommands(table);
     AddCombinedCommands(table);
+    AddSetPartitioningCommands(table);
 }
