@@ -8,6 +8,10 @@
 // solvers (menu texts and prompts share their command's number) and the messages of its
 // solution readers.
 enum EOptimisationStringId : unsigned {
+    IDS_CMD_SET_PARTITIONING_BOUND = 2137,
+    IDS_CMD_SET_PARTITIONING_NO_REVISITS_BOUND = 2138,
+    IDS_CMD_SET_PARTITIONING = 2139,
+    IDS_CMD_SET_PARTITIONING_NO_REVISITS = 2140,
     IDS_CMD_WRITE_LP_FORMULATION = 2156,
     IDS_CMD_READ_GLPSOL_SOLUTION = 2158,
     IDS_CMD_READ_CPLEX_SOLUTION = 2163,

@@ -34,6 +34,7 @@ const char* const SP_SOLVER_GENERAL_ERROR =
 const char* const SP_SOLVER_STATUS =
     "The %s %s solver could not find the optimal solution and terminated with status code %d";
 
+
 const std::vector<SSetPartitioningCommand>& GetSetPartitioningCommands() {
     static const std::vector<SSetPartitioningCommand> commands = {
         {2137, "Set Partitioning with Pricing", SP_MODE_BOUND, IDS_ALGO_SET_PARTITIONING_BOUND},
@@ -71,6 +72,21 @@ std::string GetSetPartitioningFileName(const CTramletDoc& document, const char* 
 }
 
 namespace {
+
+SSetPartitioningProfile g_profile;
+
+// Adds the seconds since it was made to a total when it goes.
+class CStopwatch {
+public:
+    explicit CStopwatch(double& total) : m_total(total), m_start(GetClockSeconds()) {}
+    ~CStopwatch() { m_total += GetClockSeconds() - m_start; }
+    CStopwatch(const CStopwatch&) = delete;
+    CStopwatch& operator=(const CStopwatch&) = delete;
+
+private:
+    double& m_total;
+    double m_start;
+};
 
 // One run: the pool, the pricing, the master problem and the dual prices live as long as it.
 class CSetPartitioningRun {
@@ -245,8 +261,11 @@ void CSetPartitioningRun::ReportIncumbent() {
 // Step 10.4: the new columns, the linear program, its report and a new incumbent when the
 // solution is integral and better.
 void CSetPartitioningRun::SolveMaster(int first) {
-    m_master->AddColumns(m_pool, first);
-    m_master->SolveLinearProgram();
+    {
+        CStopwatch watch(g_profile.masterSeconds);
+        m_master->AddColumns(m_pool, first);
+        m_master->SolveLinearProgram();
+    }
     m_solved = true;
     const double z = m_master->GetObjectiveValue();
     const double tolerance = m_document.GetTolerance();
@@ -293,7 +312,13 @@ bool CSetPartitioningRun::Iterate() {
     }
     const int first = static_cast<int>(m_pool.size());
     m_pricing->SetIteration(m_iteration);
-    const int added = m_pricing->Price(m_pi, m_pool, m_record.m_dDistance);
+    int added = 0;
+    {
+        CStopwatch watch(g_profile.pricingSeconds);
+        added = m_pricing->Price(m_pi, m_pool, m_record.m_dDistance);
+    }
+    g_profile.iterations = m_iteration;
+    g_profile.columns = static_cast<int>(m_pool.size());
     m_record.m_lGenerationCounter = m_pricing->GetStepCount();
     if (added > 0) {
         m_document.CheckAlgorithmContinuation();
@@ -353,7 +378,12 @@ void CSetPartitioningRun::Construct() {
     }
     const std::string lpPath =
         LogAtLevel(REPORT_DETAILED) ? GetSetPartitioningFileName(m_document, "lp") : "";
-    if (!m_master->SolveIntegerProgram(lpPath)) {
+    bool solved = false;
+    {
+        CStopwatch watch(g_profile.integerSeconds);
+        solved = m_master->SolveIntegerProgram(lpPath);
+    }
+    if (!solved) {
         return;
     }
     const double remembered = m_record.m_dDistance;
@@ -368,6 +398,7 @@ void CSetPartitioningRun::Construct() {
 }
 
 void CSetPartitioningRun::Execute() {
+    g_profile = SSetPartitioningProfile();
     CheckFacilityCounts();
     LoadSolver();
     Announce();
@@ -402,6 +433,10 @@ void CSetPartitioningRun::Execute() {
 }
 
 } // namespace
+
+const SSetPartitioningProfile& GetLastSetPartitioningProfile() {
+    return g_profile;
+}
 
 ERunResult RunSetPartitioning(CTramletDoc& document, int mode) {
     SRunOptions options;

@@ -39,6 +39,16 @@ extern const char* const SP_SOLVER_TIME_LIMIT;    // library name, "LP"/"MIP", s
 extern const char* const SP_SOLVER_GENERAL_ERROR; // library name, "LP"/"MIP", return code
 extern const char* const SP_SOLVER_STATUS;        // library name, "LP"/"MIP", status
 
+// Where the time of the last set-partitioning run went (for the benchmark programs).
+struct SSetPartitioningProfile {
+    int iterations = 0;
+    int columns = 0;          // routes in the pool at the end
+    double pricingSeconds = 0.0;
+    double masterSeconds = 0.0;  // adding the columns and the simplex calls
+    double integerSeconds = 0.0; // the integer step of the construct variants
+};
+const SSetPartitioningProfile& GetLastSetPartitioningProfile();
+
 // Whether the command of the mode is enabled: no algorithm runs, more than one vehicle, a depot
 // and a customer or supplier, every customer and supplier on a route, and for the no-revisits
 // variants at most 128 customers and 128 suppliers.
