@@ -34,7 +34,6 @@ const char* const SP_SOLVER_GENERAL_ERROR =
 const char* const SP_SOLVER_STATUS =
     "The %s %s solver could not find the optimal solution and terminated with status code %d";
 
-
 const std::vector<SSetPartitioningCommand>& GetSetPartitioningCommands() {
     static const std::vector<SSetPartitioningCommand> commands = {
         {2137, "Set Partitioning with Pricing", SP_MODE_BOUND, IDS_ALGO_SET_PARTITIONING_BOUND},
@@ -74,6 +73,11 @@ std::string GetSetPartitioningFileName(const CTramletDoc& document, const char* 
 namespace {
 
 SSetPartitioningProfile g_profile;
+
+// The gap (%) of a bound below a distance; 0 for a solution of distance 0.
+double GapPercent(double distance, double bound) {
+    return distance != 0.0 ? (distance - bound) * 100.0 / distance : 0.0;
+}
 
 // Adds the seconds since it was made to a total when it goes.
 class CStopwatch {
@@ -202,7 +206,7 @@ void CSetPartitioningRun::StartDualPrices() {
             bound += m_pi[f];
         }
         m_record.m_dLowerBound = bound;
-        m_record.m_dGap = (m_record.m_dDistance - bound) * 100.0 / m_record.m_dDistance;
+        m_record.m_dGap = GapPercent(m_record.m_dDistance, bound);
         if (AtLevel(REPORT_DETAILED)) {
             ReportPrices("Dual Prices Read from External File for Iteration %ld\n\n", m_iteration);
         }
@@ -270,7 +274,7 @@ void CSetPartitioningRun::SolveMaster(int first) {
     const double z = m_master->GetObjectiveValue();
     const double tolerance = m_document.GetTolerance();
     m_record.m_dLowerBound = z;
-    m_record.m_dGap = (m_record.m_dDistance - z) * 100.0 / m_record.m_dDistance;
+    m_record.m_dGap = GapPercent(m_record.m_dDistance, z);
     m_pi = m_master->GetDualPrices();
     if (LogAtLevel(REPORT_DETAILED)) {
         m_app->WriteOutputLog([&](std::FILE* file) {
@@ -336,7 +340,7 @@ bool CSetPartitioningRun::Iterate() {
         m_pricing->ResetLabels();
         if (AtLevel(REPORT_STANDARD)) {
             m_record.m_lCount = static_cast<int>(m_pool.size());
-            m_record.m_dGap = (m_record.m_dDistance - m_record.m_dLowerBound) * 100.0 / m_record.m_dDistance;
+            m_record.m_dGap = GapPercent(m_record.m_dDistance, m_record.m_dLowerBound);
             m_record.m_dRunTime = GetClockSeconds() - m_start;
             m_document.RedrawAllViews();
             if (AtLevel(REPORT_DETAILED)) {

@@ -288,4 +288,24 @@ TEST_F(SetPartitioningTest, AbortWhileTheSolverRunsWaitsForItAndKeepsTheRoutes) 
     app->m_pfn_glp_delete_prob = SSlowSolver::deleteProb;
 }
 
+int IntegerTimeLimit(glp_prob*, const glp_iocp*) {
+    return GLP_ETMLIM;
+}
+
+TEST_F(SetPartitioningTest, FailedIntegerStepKeepsTheRoutesAndRecordsTheRun) {
+    ASSERT_EQ(app->LoadGPLKFunctionPointers(), 1);
+    const auto intopt = app->m_pfn_glp_intopt;
+    app->m_pfn_glp_intopt = &IntegerTimeLimit;
+    EXPECT_EQ(RunSetPartitioning(*doc, SP_MODE_CONSTRUCT), ERunResult::recorded);
+    app->m_pfn_glp_intopt = intopt;
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{FormatString(
+                  "The %s MIP solver could not find the optimal solution within the %lf seconds time limit",
+                  app->GetGLPKLibraryName().c_str(), doc->GetTimeLimit())});
+    // The routes as the iterations left them (the linear program's integral optimum).
+    EXPECT_GT(doc->GetNumberOfRoutes(), 0);
+    EXPECT_NEAR(doc->GetAlgorithmStatistics().back()->m_dDistance, doc->GetTotalDistance(false), 1e-9);
+    EXPECT_NEAR(doc->GetAlgorithmStatistics().back()->m_dLowerBound, doc->GetTotalDistance(false), 1e-6);
+}
+
 } // namespace
