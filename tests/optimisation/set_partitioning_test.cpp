@@ -161,24 +161,6 @@ TEST_F(SetPartitioningTest, BoundIsTheLinearProgramsOptimumAndConstructFindsTheO
     EXPECT_GT(record.m_dLowerBound, 0.0);
 }
 
-TEST_F(SetPartitioningTest, IntegralOptimumReplacesTheRoutesInTheBoundVariant) {
-    doc->DeleteAllRoutes();
-    AddRoute({d, c1, d});
-    AddRoute({d, c2, d});
-    AddRoute({d, c3, d});
-    doc->SetNumberOfVehicles(5);
-    AddRoute({d, s1, d});
-    AddRoute({d, s2, d});
-    RecordCurrentSolution();
-    const double before = doc->GetCurrentSolution().m_dDistance;
-    ASSERT_EQ(RunSetPartitioning(*doc, SP_MODE_BOUND_NO_REVISITS), ERunResult::recorded);
-    const CAlgoStat& record = *doc->GetAlgorithmStatistics().back();
-    EXPECT_LT(record.m_dDistance, before - 1.0);
-    EXPECT_NEAR(record.m_dDeltaObjective, before - record.m_dDistance, 1e-6);
-    EXPECT_LT(doc->GetNumberOfRoutes(), 5);
-    EXPECT_EQ(record.m_strAlgoName, "Set Partitioning with Pricing without Revisits Bound");
-}
-
 TEST_F(SetPartitioningTest, DualPricesFileIsReadBackAndRefusedWhenItDoesNotMatch) {
     doc->SetReportLevel(3);
     app->SetOutputLogFileName(home->File("out.log"));
@@ -286,6 +268,36 @@ TEST_F(SetPartitioningTest, AbortWhileTheSolverRunsWaitsForItAndKeepsTheRoutes) 
     EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
     app->m_pfn_glp_simplex = SSlowSolver::simplex;
     app->m_pfn_glp_delete_prob = SSlowSolver::deleteProb;
+}
+
+// Three customers of 1 close together, far from the depot, with room for two on a route: the
+// linear program takes the three pairs at one half (31.5), the best routes are a pair and a single.
+class SetPartitioningTriangleTest : public ProjectFixture {};
+
+TEST_F(SetPartitioningTriangleTest, FractionalBoundAndTheIntegerStepsRoutes) {
+    CFacility* c[3] = {AddCustomer("c1", 1, 0, 1), AddCustomer("c2", 2, 0, 1), AddCustomer("c3", 3, 0, 1)};
+    CFacility* depot = AddDepot("d", 0, 0);
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            doc->SetDistance(i, j, i == j ? 0.0 : (i == 3 || j == 3) ? 10.0 : 1.0);
+        }
+    }
+    doc->SetVehicleCapacity(2);
+    doc->SetNumberOfVehicles(3);
+    doc->SetMaxIterations(100);
+    for (CFacility* f : c) {
+        AddRoute({depot, f, depot});
+    }
+    RecordCurrentSolution();
+    ASSERT_EQ(RunSetPartitioning(*doc, SP_MODE_BOUND), ERunResult::recorded);
+    EXPECT_NEAR(doc->GetCurrentSolution().m_dLowerBound, 31.5, 1e-6);
+    // An integral solution of a pair and a single on the way replaced the three singles.
+    EXPECT_NEAR(doc->GetCurrentSolution().m_dDistance, 41.0, 1e-9);
+    EXPECT_NEAR(doc->GetCurrentSolution().m_dDeltaObjective, 19.0, 1e-9);
+    ASSERT_EQ(RunSetPartitioning(*doc, SP_MODE_CONSTRUCT), ERunResult::recorded);
+    EXPECT_NEAR(doc->GetCurrentSolution().m_dDistance, 41.0, 1e-9);
+    EXPECT_NEAR(doc->GetCurrentSolution().m_dLowerBound, 31.5, 1e-6);
+    EXPECT_EQ(doc->GetNumberOfRoutes(), 2);
 }
 
 int IntegerTimeLimit(glp_prob*, const glp_iocp*) {
