@@ -49,6 +49,7 @@ void AddMoveSwapCommands(CBatchCommandTable& table);
 void AddCrossoverCommands(CBatchCommandTable& table);
 void AddCombinedCommands(CBatchCommandTable& table);
 void AddAssignmentCommands(CBatchCommandTable& table);
+void AddSetPartitioningCommands(CBatchCommandTable& table);
 
 // Helpers for the argument checks of the commands: false (after a one-line reason on stderr)
 // when text is not a whole number / a real number.

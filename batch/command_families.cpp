@@ -11,4 +11,5 @@ void AddAllBatchCommands(CBatchCommandTable& table) {
     AddCrossoverCommands(table);
     AddAssignmentCommands(table);
     AddCombinedCommands(table);
+    AddSetPartitioningCommands(table);
 }

@@ -10,6 +10,17 @@ const StringTable kOptimisationStringTable = {
     {IDS_CMD_DISPLAY_COSTS_SEED_POINTS, "Display Generalized Assignment Costs (Seed Points)"},
     {IDS_CMD_ASSIGNMENT_SEED_POINTS, "Generalized assignment clustering based on seed points"},
     {IDS_CMD_ASSIGNMENT_SEED_RAYS, "Generalized assignment clustering based on seed rays"},
+    {IDS_CMD_SET_PARTITIONING_BOUND,
+     "Lower bound based on set partitioning with column generation based on linear programming pricing"},
+    {IDS_CMD_SET_PARTITIONING_NO_REVISITS_BOUND,
+     "Lower bound based on set partitioning with column generation based on linear programming pricing without "
+     "allowing revisits to a facility"},
+    {IDS_CMD_SET_PARTITIONING,
+     "Construct routes from candidates based on set partitioning with column generation based on linear "
+     "programming pricing"},
+    {IDS_CMD_SET_PARTITIONING_NO_REVISITS,
+     "Construct routes from candidates based on set partitioning with column generation based on linear "
+     "programming pricing without allowing revisits to a facility"},
     {IDS_CMD_WRITE_LP_FORMULATION, "Write the VRPB instance problem to an external text file"},
     {IDS_CMD_READ_GLPSOL_SOLUTION,
      "Read the instance problem solution created by the glpsol solver from an external text file"},
