@@ -1,9 +1,9 @@
 // The lower bound of set partitioning with column generation on the Goetschalckx & Jacobs-Blecha
 // VRPB instances (sets A to F) of ../shared/benchmarks/vrpb: each instance is built in memory,
 // routed by Savings (Greedy Parallel) and All Improvements, and bounded by both pricing variants.
-// Per instance and variant it prints the iterations, the columns, the seconds spent in the pricing
-// and in the master problem, the whole run's wall-clock and processor seconds (both threads), the
-// bound and its gap to the best known value of bks.csv. Skipped
+// Per instance and variant it prints the iterations, the columns, the processor seconds spent in
+// the pricing and in the simplex calls, the whole run's wall-clock and processor seconds (both
+// threads), the bound and its gap to the best known value of bks.csv. Skipped
 // when the folder is absent. Arguments: instance names to run (all when none).
 //
 //   set_partitioning_bench [A1 B2 ...]
@@ -193,7 +193,7 @@ void RunInstance(const fs::path& path, const std::map<std::string, double>& best
             "%-4s %3zu %5d %2d/%-2d %-11s %5d %7d %8.2f %8.2f %8.2f %8.2f %12.2f %12.2f %12.2f %7.2f%s\n",
             instance.name.c_str(), instance.coordinates.size() - 1, instance.capacity, instance.vehicles,
             doc->GetNumberOfVehicles(), mode == SP_MODE_BOUND ? "plain" : "no-revisits", profile.iterations,
-            profile.columns, profile.pricingSeconds, profile.masterSeconds, seconds, processSeconds,
+            profile.columns, profile.pricingSeconds, profile.solverSeconds, seconds, processSeconds,
             record.m_dLowerBound, record.m_dDistance, bks,
             bks > 0.0 ? (bks - record.m_dLowerBound) * 100.0 / bks : 0.0,
             result == ERunResult::recorded ? "" : "  (not recorded)");
@@ -226,7 +226,7 @@ int main(int argc, char** argv) {
     std::sort(files.begin(), files.end());
     const std::map<std::string, double> best = ReadBestKnown(folder / "bks.csv");
     std::printf(
-        "inst   n     Q  K/V  variant     iter columns  pricing   master     wall      cpu        bound   "
+        "inst   n     Q  K/V  variant     iter columns  pricing  simplex     wall      cpu        bound   "
         "  incumbent          bks  gap(%%)\n");
     for (const fs::path& file : files) {
         RunInstance(file, best);

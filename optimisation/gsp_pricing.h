@@ -68,7 +68,7 @@ private:
     template <class Label> void Improve(Label& target, const Label& from, int u, int load, double arc);
     template <class Label> int Generate(const std::vector<Label>& labels, CRoutePool& pool, double threshold);
     template <class Label> std::string ListLabels(const std::vector<Label>& labels) const;
-    int Index(int facility, int load) const { return load * m_facilities + facility; }
+    int Index(int facility, int load) const { return facility * m_loads + load; }
 
     bool IsCustomer(int f) const { return f < m_customers; }
     bool IsDebugReport() const;

@@ -12,9 +12,9 @@ const StringTable kOptimisationStringTable = {
     {IDS_CMD_ASSIGNMENT_SEED_RAYS, "Generalized assignment clustering based on seed rays"},
     {IDS_CMD_SET_PARTITIONING_BOUND,
      "Lower bound based on set partitioning with column generation based on linear programming pricing"},
-    {IDS_CMD_SET_PARTITIONING_NO_REVISITS_BOUND,
-     "Lower bound based on set partitioning with column generation based on linear programming pricing without "
-     "allowing revisits to a facility"},
+    {IDS_CMD_SET_PARTITIONING_NO_REVISITS_BOUND, "Lower bound based on set partitioning with column "
+                                                 "generation based on linear programming pricing without "
+                                                 "allowing revisits to a facility"},
     {IDS_CMD_SET_PARTITIONING,
      "Construct routes from candidates based on set partitioning with column generation based on linear "
      "programming pricing"},

@@ -2,6 +2,8 @@
 
 #include "optimisation/set_partitioning.h"
 
+#include <time.h>
+
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -79,11 +81,18 @@ double GapPercent(double distance, double bound) {
     return distance != 0.0 ? (distance - bound) * 100.0 / distance : 0.0;
 }
 
-// Adds the seconds since it was made to a total when it goes.
+// Processor seconds of the calling thread.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Adds the calling thread's processor seconds since it was made to a total when it goes.
 class CStopwatch {
 public:
-    explicit CStopwatch(double& total) : m_total(total), m_start(GetClockSeconds()) {}
-    ~CStopwatch() { m_total += GetClockSeconds() - m_start; }
+    explicit CStopwatch(double& total) : m_total(total), m_start(ThreadSeconds()) {}
+    ~CStopwatch() { m_total += ThreadSeconds() - m_start; }
     CStopwatch(const CStopwatch&) = delete;
     CStopwatch& operator=(const CStopwatch&) = delete;
 
@@ -265,11 +274,9 @@ void CSetPartitioningRun::ReportIncumbent() {
 // Step 10.4: the new columns, the linear program, its report and a new incumbent when the
 // solution is integral and better.
 void CSetPartitioningRun::SolveMaster(int first) {
-    {
-        CStopwatch watch(g_profile.masterSeconds);
-        m_master->AddColumns(m_pool, first);
-        m_master->SolveLinearProgram();
-    }
+    m_master->AddColumns(m_pool, first);
+    m_master->SolveLinearProgram();
+    g_profile.solverSeconds = m_master->GetSolverSeconds();
     m_solved = true;
     const double z = m_master->GetObjectiveValue();
     const double tolerance = m_document.GetTolerance();
@@ -382,11 +389,8 @@ void CSetPartitioningRun::Construct() {
     }
     const std::string lpPath =
         LogAtLevel(REPORT_DETAILED) ? GetSetPartitioningFileName(m_document, "lp") : "";
-    bool solved = false;
-    {
-        CStopwatch watch(g_profile.integerSeconds);
-        solved = m_master->SolveIntegerProgram(lpPath);
-    }
+    const bool solved = m_master->SolveIntegerProgram(lpPath);
+    g_profile.solverSeconds = m_master->GetSolverSeconds();
     if (!solved) {
         return;
     }

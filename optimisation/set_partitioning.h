@@ -39,13 +39,13 @@ extern const char* const SP_SOLVER_TIME_LIMIT;    // library name, "LP"/"MIP", s
 extern const char* const SP_SOLVER_GENERAL_ERROR; // library name, "LP"/"MIP", return code
 extern const char* const SP_SOLVER_STATUS;        // library name, "LP"/"MIP", status
 
-// Where the time of the last set-partitioning run went (for the benchmark programs).
+// Where the time of the last set-partitioning run went (for the benchmark programs): processor
+// seconds of the pricing (calling thread) and of the solver calls (worker thread).
 struct SSetPartitioningProfile {
     int iterations = 0;
-    int columns = 0;          // routes in the pool at the end
+    int columns = 0; // routes in the pool at the end
     double pricingSeconds = 0.0;
-    double masterSeconds = 0.0;  // adding the columns and the simplex calls
-    double integerSeconds = 0.0; // the integer step of the construct variants
+    double solverSeconds = 0.0; // the simplex calls and the integer step
 };
 const SSetPartitioningProfile& GetLastSetPartitioningProfile();
 

@@ -31,6 +31,8 @@ public:
     // after writing the master as a CPLEX LP file to lpPath). False after the failure message.
     bool SolveIntegerProgram(const std::string& lpPath);
 
+    // Processor seconds of the solver calls so far.
+    double GetSolverSeconds() const { return m_worker->GetSolverSeconds(); }
     double GetObjectiveValue() const { return m_objective; }
     // By column number - 1.
     const std::vector<double>& GetPrimalValues() const { return m_primal; }

@@ -1,6 +1,7 @@
 #include "optimisation/set_partitioning_worker.h"
 
 #include <dlfcn.h>
+#include <time.h>
 
 #include <chrono>
 #include <cstdio>
@@ -27,6 +28,13 @@ void HookTerminalOutput(void* library) {
         std::memcpy(&termHook, &hook, sizeof hook);
         termHook(ForwardTerminalOutput, nullptr);
     }
+}
+
+// Processor seconds of the calling thread.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 } // namespace
@@ -114,7 +122,11 @@ void CSetPartitioningWorker::Run(const std::function<void(glp_prob*)>& job) {
 
 int CSetPartitioningWorker::RunSolver(CSableDocument& document, std::function<int()> call) {
     document.DisableAbortAlgorithm();
-    Submit([this, call = std::move(call)] { m_result = call(); });
+    Submit([this, call = std::move(call)] {
+        const double start = ThreadSeconds();
+        m_result = call();
+        m_solverSeconds = m_solverSeconds + (ThreadSeconds() - start);
+    });
     while (m_busy) {
         // An abort raised here leaves the solver running; the destructor waits for it.
         document.CheckAlgorithmContinuation();

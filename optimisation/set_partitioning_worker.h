@@ -41,6 +41,9 @@ public:
     int RunSimplex(CSableDocument& document, const glp_smcp& parameters);
     int RunIntopt(CSableDocument& document, const glp_iocp& parameters);
 
+    // Processor seconds the worker spent in solver calls so far.
+    double GetSolverSeconds() const { return m_solverSeconds; }
+
 private:
     // The worker holds everything a running solver call reads, so that nothing of the caller's
     // is touched after an abort has left the caller.
@@ -58,6 +61,7 @@ private:
     std::atomic<bool> m_busy{false};
     bool m_stop = false;
     int m_result = -1;
+    std::atomic<double> m_solverSeconds{0.0};
     glp_smcp m_simplexParameters{};
     glp_iocp m_integerParameters{};
     std::thread m_thread;
