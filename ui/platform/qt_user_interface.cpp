@@ -214,6 +214,9 @@ std::optional<std::string> CQtUserInterface::SaveFileDialog(const std::string& t
                                                             const std::string& filter,
                                                             const std::string& defaultExtension,
                                                             const std::string& proposedPath) {
+    if (m_fileResponder) {
+        return m_fileResponder(title);
+    }
     QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(proposedPath),
                        ConvertFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -227,6 +230,9 @@ std::optional<std::string> CQtUserInterface::SaveFileDialog(const std::string& t
 std::optional<std::string> CQtUserInterface::OpenFileDialog(const std::string& title,
                                                             const std::string& filter,
                                                             const std::string& defaultExtension) {
+    if (m_fileResponder) {
+        return m_fileResponder(title);
+    }
     QFileDialog dialog(m_mainWindow.data(), FromLocal(title), QString(), ConvertFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -43,6 +43,9 @@ public:
         m_beforeProcessing = std::move(handler);
     }
     void SetMessageResponder(MessageResponder responder) { m_responder = std::move(responder); }
+    // Chooses the file of a file dialog without showing it (tests), from the dialog's title.
+    using FileDialogResponder = std::function<std::optional<std::string>(const std::string& title)>;
+    void SetFileDialogResponder(FileDialogResponder responder) { m_fileResponder = std::move(responder); }
     // Every message passed to MessageBox, in order.
     const std::vector<SShownMessage>& GetShownMessages() const { return m_shownMessages; }
 
@@ -81,6 +84,7 @@ private:
     std::function<void()> m_redraw;
     std::function<void()> m_beforeProcessing;
     MessageResponder m_responder;
+    FileDialogResponder m_fileResponder;
     std::vector<SShownMessage> m_shownMessages;
     QPointer<CAbortDialog> m_abortDialog;
     std::map<std::string, QPointer<CStatusWindow>> m_statusWindows;
