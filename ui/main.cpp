@@ -20,6 +20,7 @@
 
 #include "app/tramlet_app.h"
 #include "files/archive/binary_project_file.h"
+#include "ui/frame/app_icon.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/main_frame.h"
 #include "ui/platform/qt_user_interface.h"
@@ -133,6 +134,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tramlet");
     QApplication::setOrganizationName("Sable Routing");
+    QApplication::setWindowIcon(MakeApplicationIcon());
 
     CQtUserInterface ui;
     SetUserInterface(&ui);
