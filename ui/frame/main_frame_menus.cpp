@@ -88,7 +88,9 @@ void CMainFrame::BuildMenus() {
         options, c,
         {ID_REPORT_LEVEL_EDIT, ID_EDIT_SEED, ID_EDIT_MAX_ITERATIONS, ID_EDIT_TIME_LIMIT, ID_EDIT_TOLERANCE});
 
-    AddEntries(bar->addMenu("&Window"), c, {ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE});
+    AddEntries(bar->addMenu("&Window"), c,
+               {ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE, kSeparator, ID_WINDOW_ROUTES,
+                ID_WINDOW_NOTES, ID_WINDOW_STATISTICS});
     AddEntries(bar->addMenu("&Help"), c, {ID_APP_ABOUT});
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
