@@ -92,8 +92,10 @@ int RenderProject(const SProgramOptions& options, CTramletApp& app) {
     return 0;
 }
 
-// Scripted runs answer every question Yes and every message OK, echoing the text to stderr.
+// Scripted runs answer every question Yes and every message OK, echoing the text to stderr, and
+// let algorithms run on past their time limit and pauses.
 void AnswerMessagesAutomatically(CQtUserInterface& ui) {
+    ui.SetContinueWithoutAsking(true);
     ui.SetMessageResponder(
         [](const CQtUserInterface::SShownMessage& message) -> std::optional<EMessageAnswer> {
             std::fprintf(stderr, "tramlet: %s\n", message.text.c_str());

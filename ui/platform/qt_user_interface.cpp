@@ -147,10 +147,16 @@ void CQtUserInterface::ProcessWaitingMessages() {
 }
 
 ETimeLimitChoice CQtUserInterface::ShowTimeLimitDialog(const std::string& text) {
+    if (m_continueWithoutAsking) {
+        return ETimeLimitChoice::continueRun;
+    }
     return ExecTimeLimitDialog(m_mainWindow.data(), text);
 }
 
 EPauseChoice CQtUserInterface::ShowPauseDialog() {
+    if (m_continueWithoutAsking) {
+        return EPauseChoice::continueRun;
+    }
     return ExecPauseDialog(m_mainWindow.data());
 }
 

@@ -43,6 +43,8 @@ public:
         m_beforeProcessing = std::move(handler);
     }
     void SetMessageResponder(MessageResponder responder) { m_responder = std::move(responder); }
+    // Scripted runs: the time-limit and pause dialogs answer Continue without being shown.
+    void SetContinueWithoutAsking(bool automatic) { m_continueWithoutAsking = automatic; }
     // Chooses the file of a file dialog without showing it (tests), from the dialog's title.
     using FileDialogResponder = std::function<std::optional<std::string>(const std::string& title)>;
     void SetFileDialogResponder(FileDialogResponder responder) { m_fileResponder = std::move(responder); }
@@ -89,6 +91,7 @@ private:
     QPointer<CAbortDialog> m_abortDialog;
     std::map<std::string, QPointer<CStatusWindow>> m_statusWindows;
     int m_waitCursorDepth = 0;
+    bool m_continueWithoutAsking = false;
     bool m_processing = false;
 };
 
