@@ -40,7 +40,7 @@ const std::map<std::string, unsigned>& GetRunCommands() {
     static const std::map<std::string, unsigned> commands = {
         {"all-algorithms", ID_ALGO_ALL_ALGORITHMS},        {"all-improvements", ID_ALGO_ALL_IMPROVEMENTS},
         {"nearest-neighbor", ID_ALGO_NEAREST_NEIGHBOR},    {"sweep", ID_ALGO_SWEEP},
-        {"savings-serial", ID_ALGO_SAVINGS_GREEDY_SERIAL}, {"evaluate", ID_ALGO_EVALUATE},
+        {"savings-serial", ID_ALGO_SAVINGS_GREEDY_SERIAL},
     };
     return commands;
 }
