@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <functional>
 
 #include "app/tramlet_app.h"
 #include "files/archive/binary_project_file.h"
@@ -14,6 +15,7 @@
 #include "framework/exceptions/file_exception.h"
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
+#include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
 #include "ui/frame/frame_commands.h"
@@ -89,7 +91,7 @@ bool CMainFrame::OpenProject(const std::string& path) {
 void AddFileCommands(CMainFrame& frame) {
     CCommandTable& commands = frame.GetCommands();
     CMainFrame* f = &frame;
-    auto idle = [f] { return !f->GetApp().IsAlgorithmRunning() && !f->GetApp().IsAlgorithmAborting(); };
+    auto idle = [f] { return !IsAlgorithmBusy(*f); };
     auto open = [f, idle] { return f->GetDocument() != nullptr && idle(); };
     commands.Add({ID_FILE_NEW, "&New\tCtrl+N", "Create a new project", idle, [f] {
                       ReplaceProject(*f, [] {

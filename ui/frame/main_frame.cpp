@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/tramlet_app.h"
+#include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
 #include "ui/frame/frame_commands.h"
@@ -174,8 +175,7 @@ bool CMainFrame::TriggerCommand(unsigned id) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    CTramletDoc* document = GetDocument();
-    if (document != nullptr && (document->IsAlgorithmRunning() || m_app.IsAlgorithmRunning())) {
+    if (IsAlgorithmBusy(*this)) {
         // A running algorithm is asked to stop first; the window stays until it has ended.
         TriggerCommand(ID_ALGO_ABORT);
         event->ignore();

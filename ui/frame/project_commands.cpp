@@ -8,6 +8,7 @@
 #include "framework/exceptions/user_exception.h"
 #include "model/distances/distance_norms.h"
 #include "model/tramlet_doc.h"
+#include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
 #include "ui/frame/frame_commands.h"
@@ -19,10 +20,7 @@ namespace {
 
 // Whether a project is open and no algorithm runs: the state in which the project may change.
 bool CanChangeProject(const CMainFrame& frame) {
-    const CTramletDoc* document = frame.GetDocument();
-    return document != nullptr && !document->IsAlgorithmRunning() && !frame.GetApp().IsAlgorithmRunning() &&
-           !frame.GetApp().IsAlgorithmAborting() &&
-           !(frame.GetRoutesView() != nullptr && frame.GetRoutesView()->IsManualConstructionActive());
+    return frame.GetDocument() != nullptr && !IsAlgorithmBusy(frame);
 }
 
 // Runs a document command; a user exception ends it quietly (its message has been shown).

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <algorithm>
 
 #include "model/tramlet_doc.h"
 #include "runs/statistics_columns.h"

@@ -1,6 +1,10 @@
 // The notes lines of a project without customers and of a geographic project, and the notes
 // view that shows and prints them.
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+
 #include "framework/strings/format.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/notes_view/notes_report.h"
@@ -78,6 +82,21 @@ TEST_F(NotesReportTest, TheViewShowsTheNotesAndPrintsThemUnderTheTwoHeaderLines)
     EXPECT_EQ(printed[1], "Project Harbour Town on " + FormatLongDate());
     EXPECT_EQ(printed[2], "");
     EXPECT_EQ(printed[3], "Project Name = Harbour Town");
+}
+
+// Print (to a PDF file) from the active child window: the notes and the statistics list.
+TEST_F(NotesReportTest, PrintingTheActiveWindowWritesItsPages) {
+    OpenExample("harbour/harbour.tramlet");
+    QList<QMdiSubWindow*> windows = frame->GetMdiArea()->subWindowList();
+    for (int i : {1, 2}) {
+        std::string path = home->File("print" + std::to_string(i) + ".pdf");
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+        frame->GetMdiArea()->setActiveSubWindow(windows[i]);
+        frame->PrintActiveView(printer);
+        EXPECT_EQ(ReadWholeFile(path).substr(0, 5), "%PDF-") << path;
+    }
 }
 
 } // namespace
