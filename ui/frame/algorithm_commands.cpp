@@ -21,8 +21,11 @@
 #include "improvement/three_exchange.h"
 #include "improvement/two_exchange.h"
 #include "model/tramlet_doc.h"
+#include "optimisation/assignment_costs.h"
+#include "optimisation/generalized_assignment.h"
 #include "optimisation/mip_formulation.h"
 #include "optimisation/mip_solution.h"
+#include "optimisation/set_partitioning.h"
 #include "runs/combined_commands.h"
 #include "runs/evaluate.h"
 #include "ui/frame/algorithm_rules.h"
@@ -78,6 +81,15 @@ void AbortRunningAlgorithm(CMainFrame& frame) {
     } else if (frame.GetApp().IsAlgorithmRunning()) {
         frame.GetApp().OnAbortPressed();
     }
+}
+
+// The assignment costs of a seed mode as lines in a text window.
+void ShowAssignmentCosts(CMainFrame* frame, CTramletDoc& document, EGAPSEEDMODE mode) {
+    std::string text;
+    for (const std::string& line : FormatAssignmentCostLines(ComputeAssignmentCostGrid(document, mode))) {
+        text += line + "\n";
+    }
+    ShowTextDialog(frame, AssignmentCostsTitle(mode), text);
 }
 
 } // namespace
@@ -164,31 +176,33 @@ void AddAlgorithmCommands(CMainFrame& frame) {
 
     add(ID_ALGO_GAP_SEED_POINTS, "Assignment (Seed &Points)",
         "Generalized assignment clustering based on seed points", CanRunAlgorithm,
-        notAvailable("Generalized assignment"));
+        [](CTramletDoc& d) { OnGeneralizedAssignmentSeedPoints(d); });
     add(ID_ALGO_GAP_SEED_RAYS, "Assignment (Seed &Rays)",
         "Generalized assignment clustering based on seed rays", CanRunAlgorithm,
-        notAvailable("Generalized assignment"));
+        [](CTramletDoc& d) { OnGeneralizedAssignmentSeedRays(d); });
     add(ID_ALGO_DISPLAY_COSTS_POINTS, "Display Assignment Costs (Seed Points)",
         "Display Generalized Assignment Costs (Seed Points)", CanRunWithSeveralVehicles,
-        notAvailable("The assignment costs dialog"));
+        [f](CTramletDoc& d) { ShowAssignmentCosts(f, d, GAP_SEED_POINTS); });
     add(ID_ALGO_DISPLAY_COSTS_RAYS, "Display Assignment Costs (Seed Rays)",
         "Display Generalized Assignment Costs (Seed Rays)", CanRunWithSeveralVehicles,
-        notAvailable("The assignment costs dialog"));
+        [f](CTramletDoc& d) { ShowAssignmentCosts(f, d, GAP_SEED_RAYS); });
     add(ID_ALGO_SP_BOUND, "Set Partitioning with Pricing (&Bound)",
         "Lower bound based on set partitioning with column generation based on linear programming pricing",
-        CanRunSetPartitioning, notAvailable("Set partitioning"));
+        CanRunSetPartitioning, [](CTramletDoc& d) { RunSetPartitioning(d, SP_MODE_BOUND); });
     add(ID_ALGO_SP_NO_REVISITS_BOUND, "Set Partitioning with Pricing No Revisits (B&ound)",
         "Lower bound based on set partitioning with column generation based on linear programming pricing "
         "without allowing revisits to a facility",
-        CanRunSetPartitioningNoRevisits, notAvailable("Set partitioning"));
+        CanRunSetPartitioningNoRevisits,
+        [](CTramletDoc& d) { RunSetPartitioning(d, SP_MODE_BOUND_NO_REVISITS); });
     add(ID_ALGO_SP, "Set Partitioning with Pricing",
         "Construct routes from candidates based on set partitioning with column generation based on linear "
         "programming pricing",
-        CanRunSetPartitioning, notAvailable("Set partitioning"));
+        CanRunSetPartitioning, [](CTramletDoc& d) { RunSetPartitioning(d, SP_MODE_CONSTRUCT); });
     add(ID_ALGO_SP_NO_REVISITS, "Set Partitioning with Pricing No Revisits",
         "Construct routes from candidates based on set partitioning with column generation based on linear "
         "programming pricing without allowing revisits to a facility",
-        CanRunSetPartitioningNoRevisits, notAvailable("Set partitioning"));
+        CanRunSetPartitioningNoRevisits,
+        [](CTramletDoc& d) { RunSetPartitioning(d, SP_MODE_CONSTRUCT_NO_REVISITS); });
     add(ID_ALGO_WRITE_LP, "Write LP Formulation", "Write the VRPB instance problem to an external text file",
         CanRunMipCommand, [](CTramletDoc& d) { OnWriteLPFormulation(d); });
     add(ID_ALGO_READ_GLPSOL, "Read glpsol Solution",

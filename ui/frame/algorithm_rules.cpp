@@ -2,6 +2,8 @@
 
 #include "app/tramlet_app.h"
 #include "model/tramlet_doc.h"
+#include "optimisation/assignment_costs.h"
+#include "optimisation/set_partitioning.h"
 #include "ui/frame/main_frame.h"
 #include "ui/routes_view/tramlet_routes_view.h"
 
@@ -31,17 +33,13 @@ bool HasRoutes(const CTramletDoc& document) {
 }
 
 bool CanRunWithSeveralVehicles(const CTramletDoc& document) {
-    return !document.IsAlgorithmRunning() && document.GetNumberOfVehicles() > 1 &&
-           document.GetNumberOfCustomers() + document.GetNumberOfSuppliers() > 0 &&
-           document.GetNumberOfDepots() > 0;
+    return CanDisplayAssignmentCosts(document);
 }
 
 bool CanRunSetPartitioning(const CTramletDoc& document) {
-    return CanRunWithSeveralVehicles(document) &&
-           document.GetRoutedCount() == document.GetNumberOfCustomers() + document.GetNumberOfSuppliers();
+    return CanRunSetPartitioning(document, SP_MODE_BOUND);
 }
 
 bool CanRunSetPartitioningNoRevisits(const CTramletDoc& document) {
-    return CanRunSetPartitioning(document) && document.GetNumberOfCustomers() <= 128 &&
-           document.GetNumberOfSuppliers() <= 128;
+    return CanRunSetPartitioning(document, SP_MODE_BOUND_NO_REVISITS);
 }
