@@ -68,8 +68,8 @@ public:
     // Reads only the header of a map file and applies its checks (refusals as Import).
     static void CheckMapFile(const std::string& path);
 
-    // Draws the polygons in file order on the canvas in the style: an unknown style draws
-    // them filled and outlined.
+    // Draws the polygons in file order on the canvas in the style, always with their boundary;
+    // an unknown style draws them as DMS_FILLED.
     void Draw(CMapCanvas& canvas, DRAWMAPSTYLE style) const;
 
     bool operator==(const CGeoMap&) const = default;

@@ -16,7 +16,7 @@ namespace {
 constexpr int PICTURE_EXTENT = 1200;
 constexpr double PICTURE_MARGIN = 24.0;
 
-// The picture size: the view limits' proportions with the longer side PICTURE_EXTENT.
+// The picture size: the drawing's proportions with the longer side PICTURE_EXTENT.
 QSize PictureSize(const CIntRect& limits) {
     const double width = std::max(1, limits.Width());
     const double height = std::max(1, limits.Height());
@@ -27,12 +27,12 @@ QSize PictureSize(const CIntRect& limits) {
 
 void Paint(QPainter& painter, const SRoutesDrawing& drawing, const QSize& size) {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    painter.setTransform(FitViewLimits(drawing.limits, QRectF(QPointF(0, 0), QSizeF(size)), PICTURE_MARGIN));
+    painter.setTransform(FitViewLimits(drawing.bounds, QRectF(QPointF(0, 0), QSizeF(size)), PICTURE_MARGIN));
     PaintRoutesDrawing(painter, drawing);
 }
 
 bool RenderPng(const SRoutesDrawing& drawing, const QString& path, std::string& error) {
-    const QSize size = PictureSize(drawing.limits);
+    const QSize size = PictureSize(drawing.bounds);
     QImage image(size, QImage::Format_RGB32);
     {
         QPainter painter(&image);
@@ -46,7 +46,7 @@ bool RenderPng(const SRoutesDrawing& drawing, const QString& path, std::string& 
 }
 
 bool RenderSvg(const SRoutesDrawing& drawing, const QString& path, std::string& error) {
-    const QSize size = PictureSize(drawing.limits);
+    const QSize size = PictureSize(drawing.bounds);
     QSvgGenerator generator;
     generator.setFileName(path);
     generator.setSize(size);

@@ -1,5 +1,7 @@
 #include "ui/routes_view/routes_drawing.h"
 
+#include <algorithm>
+
 #include "framework/colours/shape.h"
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
@@ -29,12 +31,12 @@ SDrawItem MakeText(EDrawLayer layer, const CIntPoint& at, std::string text, std:
 class CMapItemCanvas : public CMapCanvas {
 public:
     explicit CMapItemCanvas(std::vector<SDrawItem>& items) : m_items(items) {}
-    void DrawPolygon(const std::vector<CIntPoint>& vertices, int boundaryColor, int areaColor) override {
-        SDrawItem item = MakeItem(EDrawLayer::map, EDrawFigure::polygon, vertices,
-                                  boundaryColor >= 0 ? GetColorRGBValue(boundaryColor) : 0);
-        item.hasPen = boundaryColor >= 0;
-        item.hasBrush = areaColor >= 0;
-        item.brushColor = areaColor >= 0 ? GetColorRGBValue(areaColor) : 0;
+    void DrawPolygon(const std::vector<CIntPoint>& vertices, std::uint32_t boundaryColor,
+                     std::uint32_t areaColor) override {
+        SDrawItem item = MakeItem(EDrawLayer::map, EDrawFigure::polygon, vertices, boundaryColor);
+        item.hasPen = boundaryColor != INVALID_COLOR_VALUE;
+        item.hasBrush = areaColor != INVALID_COLOR_VALUE;
+        item.brushColor = areaColor;
         m_items.push_back(std::move(item));
     }
 
@@ -188,6 +190,22 @@ std::vector<int> GetGridPositions(int low, int high, int size) {
     return positions;
 }
 
+CIntRect GetItemBounds(const SDrawItem& item) {
+    if (item.points.empty()) {
+        return CIntRect{};
+    }
+    CIntRect box{item.points[0].x, item.points[0].y, item.points[0].x, item.points[0].y};
+    for (const CIntPoint& p : item.points) {
+        box = CIntRect{std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x),
+                       std::max(box.bottom, p.y)};
+    }
+    if (item.figure == EDrawFigure::text) {
+        box.right += static_cast<int>(0.6 * item.fontHeight * static_cast<double>(item.text.size()));
+        box.bottom += item.fontHeight;
+    }
+    return box;
+}
+
 SRoutesDrawing BuildRoutesDrawing(const CTramletDoc& document, const SRoutesDisplay& display) {
     SRoutesDrawing drawing;
     drawing.limits = document.GetViewLimits();
@@ -209,6 +227,13 @@ SRoutesDrawing BuildRoutesDrawing(const CTramletDoc& document, const SRoutesDisp
         for (int k = 0; k < document.GetNumberOfFacilities(type); ++k) {
             AddFacility(document, *document.GetFacility(type, k), display, items);
         }
+    }
+    drawing.bounds = drawing.limits;
+    for (const SDrawItem& item : items) {
+        const CIntRect box = GetItemBounds(item);
+        CIntRect& b = drawing.bounds;
+        b = CIntRect{std::min(b.left, box.left), std::min(b.top, box.top), std::max(b.right, box.right),
+                     std::max(b.bottom, box.bottom)};
     }
     return drawing;
 }

@@ -30,7 +30,7 @@ struct SRoutesDisplay {
     bool sizesByQuantity = false;
     bool grid = false;
     bool map = true;
-    DRAWMAPSTYLE mapStyle = DMS_FILLED;
+    DRAWMAPSTYLE mapStyle = DMS_PALE;
     // While the view is dragged, facility texts are left out.
     bool dragging = false;
 
@@ -69,9 +69,11 @@ struct SDrawItem {
     const CRoute* route = nullptr;
 };
 
-// A whole routes view: the view limits it covers and its items in drawing order.
+// A whole routes view: the view limits it covers, the box that holds the limits and every
+// item (symbols and texts may stand out beyond the limits), and its items in drawing order.
 struct SRoutesDrawing {
     CIntRect limits;
+    CIntRect bounds;
     std::vector<SDrawItem> items;
 };
 
@@ -80,6 +82,9 @@ struct SRoutesDrawing {
 // (and its link distances when shown), then every facility -- customers, suppliers, depots, in
 // document order -- with its symbol and, unless dragging, its label and quantity when shown.
 SRoutesDrawing BuildRoutesDrawing(const CTramletDoc& document, const SRoutesDisplay& display);
+
+// The box of an item; a text is taken as wide as 0.6 of its height per character.
+CIntRect GetItemBounds(const SDrawItem& item);
 
 // The RGB value of a colour word.
 std::uint32_t GetColorRGB(const CPRGB& color);

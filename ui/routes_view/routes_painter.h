@@ -7,7 +7,8 @@
 
 class QPainter;
 
-// The transform that shows the view limits as large as they fit into the target rectangle,
+// The transform that shows a rectangle of view coordinates (the view limits, or the bounds of
+// a drawing) as large as it fits into the target rectangle,
 // centred, with margin device units kept free on every side. View y grows downward, as on
 // the device, so north stays up.
 QTransform FitViewLimits(const CIntRect& limits, const QRectF& target, double margin);

@@ -96,8 +96,8 @@ void CTramletRoutesView::UpdateDocumentStatus() {
 // ---- zoom and scrolling ----
 
 double CTramletRoutesView::Scale() const {
-    const double width = std::max(1, m_drawing.limits.Width());
-    const double height = std::max(1, m_drawing.limits.Height());
+    const double width = std::max(1, m_drawing.bounds.Width());
+    const double height = std::max(1, m_drawing.bounds.Height());
     const double fit = std::min((viewport()->width() - 2.0 * VIEW_MARGIN) / width,
                                 (viewport()->height() - 2.0 * VIEW_MARGIN) / height);
     return std::max(fit, 1e-6) * m_zoom;
@@ -105,8 +105,8 @@ double CTramletRoutesView::Scale() const {
 
 QTransform CTramletRoutesView::ViewTransform() const {
     const double s = Scale();
-    const double contentWidth = m_drawing.limits.Width() * s + 2.0 * VIEW_MARGIN;
-    const double contentHeight = m_drawing.limits.Height() * s + 2.0 * VIEW_MARGIN;
+    const double contentWidth = m_drawing.bounds.Width() * s + 2.0 * VIEW_MARGIN;
+    const double contentHeight = m_drawing.bounds.Height() * s + 2.0 * VIEW_MARGIN;
     // Content smaller than the window stays centred; larger content scrolls.
     const double ox = contentWidth < viewport()->width() ? (viewport()->width() - contentWidth) / 2.0
                                                          : -horizontalScrollBar()->value();
@@ -115,14 +115,14 @@ QTransform CTramletRoutesView::ViewTransform() const {
     QTransform transform;
     transform.translate(ox + VIEW_MARGIN, oy + VIEW_MARGIN);
     transform.scale(s, s);
-    transform.translate(-m_drawing.limits.left, -m_drawing.limits.top);
+    transform.translate(-m_drawing.bounds.left, -m_drawing.bounds.top);
     return transform;
 }
 
 void CTramletRoutesView::UpdateScrollBars() {
     const double s = Scale();
-    const int contentWidth = static_cast<int>(std::ceil(m_drawing.limits.Width() * s + 2.0 * VIEW_MARGIN));
-    const int contentHeight = static_cast<int>(std::ceil(m_drawing.limits.Height() * s + 2.0 * VIEW_MARGIN));
+    const int contentWidth = static_cast<int>(std::ceil(m_drawing.bounds.Width() * s + 2.0 * VIEW_MARGIN));
+    const int contentHeight = static_cast<int>(std::ceil(m_drawing.bounds.Height() * s + 2.0 * VIEW_MARGIN));
     horizontalScrollBar()->setRange(0, std::max(0, contentWidth - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(std::max(1, viewport()->width() / 20));
@@ -211,8 +211,9 @@ void CTramletRoutesView::Print(QPrinter& printer) {
         return;
     }
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    painter.setTransform(FitViewLimits(m_drawing.limits, QRectF(QPointF(0, 0), page.size()), 0.0));
-    PaintRoutesDrawing(painter, BuildRoutesDrawing(m_document, m_display));
+    const SRoutesDrawing drawing = BuildRoutesDrawing(m_document, m_display);
+    painter.setTransform(FitViewLimits(drawing.bounds, QRectF(QPointF(0, 0), page.size()), 0.0));
+    PaintRoutesDrawing(painter, drawing);
     painter.end();
 }
 

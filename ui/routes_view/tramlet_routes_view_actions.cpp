@@ -24,7 +24,7 @@ const SSwitchAction SWITCH_ACTIONS[] = {
     {"&Map", &SRoutesDisplay::map},
 };
 
-const char* const MAP_STYLE_TEXTS[DMS_COUNT] = {"Map &Outline", "Map &Filled", "Map &Areas"};
+const char* const MAP_STYLE_TEXTS[DMS_COUNT] = {"Map &Outline", "Map &Filled", "Map &Pale"};
 
 const char* const MODE_TEXTS[] = {"&Select", "&Add Facility", "&Edit Facility", "&Delete Facility",
                                   "Select &Link"};

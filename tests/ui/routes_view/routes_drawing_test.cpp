@@ -74,20 +74,23 @@ TEST_F(RoutesDrawingTest, LayersInOrderRoutesWithEntriesOnlyFacilitiesByType) {
 }
 
 TEST_F(RoutesDrawingTest, MapStylesAndTheMapSwitch) {
-    doc->GetGeoMap().Add(CMapPolygon(COLOR_GRAY, COLOR_LIGHT_GREEN, {{100, 100}, {900, 100}, {900, 900}}));
+    doc->GetGeoMap().Add(CMapPolygon(COLOR_GRAY, COLOR_AZURE, {{100, 100}, {900, 100}, {900, 900}}));
     const struct {
         DRAWMAPSTYLE style;
-        bool pen, brush;
-    } cases[] = {{DMS_OUTLINE, true, false}, {DMS_FILLED, true, true}, {DMS_AREAS, false, true}};
+        bool brush;
+        std::uint32_t area;
+    } cases[] = {{DMS_OUTLINE, false, 0},
+                 {DMS_FILLED, true, Palette(COLOR_AZURE)},
+                 {DMS_PALE, true, MakeRGBValue(127, 191, 255)}};
     for (const auto& expected : cases) {
         display.mapStyle = expected.style;
         const auto map = Items(EDrawLayer::map);
         ASSERT_EQ(map.size(), 1u);
-        EXPECT_EQ(map[0].hasPen, expected.pen) << GetDrawMapStyleName(expected.style);
+        EXPECT_TRUE(map[0].hasPen);
+        EXPECT_EQ(map[0].penColor, Palette(COLOR_GRAY));
         EXPECT_EQ(map[0].hasBrush, expected.brush) << GetDrawMapStyleName(expected.style);
-        EXPECT_EQ(map[0].hasPen ? map[0].penColor : Palette(COLOR_GRAY), Palette(COLOR_GRAY));
-        EXPECT_EQ(map[0].hasBrush ? map[0].brushColor : Palette(COLOR_LIGHT_GREEN),
-                  Palette(COLOR_LIGHT_GREEN));
+        EXPECT_EQ(map[0].hasBrush ? map[0].brushColor : 0u, expected.area)
+            << GetDrawMapStyleName(expected.style);
     }
     display.map = false;
     EXPECT_TRUE(Items(EDrawLayer::map).empty());
@@ -117,6 +120,7 @@ TEST_F(RoutesDrawingTest, ColorsByRouteSizesByQuantityAndTexts) {
     EXPECT_EQ(texts[1].text, "0");
     EXPECT_EQ(texts[1].points[0], (CIntPoint{2040, 3040}));
     EXPECT_EQ(texts[0].fontHeight, doc->GetDefaultLabelSize());
+    EXPECT_EQ(GetItemBounds(texts[0]), (CIntRect{2040, 2960, 2040 + 150, 2960 + 250}));
     display.dragging = true;
     EXPECT_TRUE(Items(EDrawLayer::facilityText).empty());
 
