@@ -6,6 +6,7 @@
 
 #include "framework/export.h"
 #include "framework/geography/lon_lat.h"
+#include "framework/geography/map_canvas.h"
 #include "framework/geography/map_projection.h"
 
 // One polygon of a background map: boundary and area colour (palette indices) and its
@@ -66,6 +67,10 @@ public:
 
     // Reads only the header of a map file and applies its checks (refusals as Import).
     static void CheckMapFile(const std::string& path);
+
+    // Draws the polygons in file order on the canvas in the style, always with their boundary;
+    // an unknown style draws them as DMS_FILLED.
+    void Draw(CMapCanvas& canvas, DRAWMAPSTYLE style) const;
 
     bool operator==(const CGeoMap&) const = default;
 
