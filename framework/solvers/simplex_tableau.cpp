@@ -10,6 +10,9 @@ namespace {
 
 enum EColumnKind { structuralColumn, slackColumn, artificialColumn };
 
+// Degenerate pivots in a row after which Bland's rule takes over.
+constexpr int kDegeneratePivotsBeforeBland = 50;
+
 // The working tableau: m constraint rows and the reduced-cost row m, n columns and the
 // right-hand side in column n. The reduced-cost row holds -z in column n.
 struct STableau {
@@ -46,15 +49,24 @@ struct STableau {
         basis[static_cast<size_t>(row)] = column;
     }
 
-    // Bland's entering column: the first that may enter with a reduced cost below -tolerance; -1 if none.
-    int EnteringColumn(double tolerance) {
+    // The entering column: the first that may enter with a reduced cost below -tolerance
+    // (Bland's rule), or the one with the most negative reduced cost, the first of equals
+    // (Dantzig's rule); -1 if none.
+    int EnteringColumn(double tolerance, bool bland) {
         const double* d = Objective();
+        int best = -1;
         for (int j = 0; j < columns; ++j) {
-            if (mayEnter[static_cast<size_t>(j)] && d[j] < -tolerance) {
+            if (!mayEnter[static_cast<size_t>(j)] || d[j] >= -tolerance) {
+                continue;
+            }
+            if (bland) {
                 return j;
             }
+            if (best < 0 || d[j] < d[best]) {
+                best = j;
+            }
         }
-        return -1;
+        return best;
     }
 
     // The leaving row of the ratio test, ties broken by the lowest basic column; -1 if none.
@@ -209,11 +221,13 @@ EOPTIMIZATIONSTATUS CSimplexTableau::Run() {
     const int m = tab.rows;
     const int n = m_matrix.GetNumberColumns();
 
-    // One phase: pivots by Bland's rule until no column may enter. Returns OPT_OPTIMAL,
-    // OPT_UNBOUNDED or the limit that ended it.
+    // One phase: pivots until no column may enter. Returns OPT_OPTIMAL, OPT_UNBOUNDED or the
+    // limit that ended it. Dantzig's rule gives way to Bland's after a run of degenerate
+    // pivots, and comes back with the first pivot that improves the objective.
     auto iterate = [&]() {
+        int degenerate = 0;
         for (;;) {
-            int column = tab.EnteringColumn(tolerance);
+            int column = tab.EnteringColumn(tolerance, degenerate >= kDegeneratePivotsBeforeBland);
             if (column < 0) {
                 return OPT_OPTIMAL;
             }
@@ -224,6 +238,7 @@ EOPTIMIZATIONSTATUS CSimplexTableau::Run() {
             if (!StartIteration()) {
                 return GetLimitStatus();
             }
+            degenerate = tab.t[row][tab.columns] <= tolerance ? degenerate + 1 : 0;
             tab.Pivot(row, column);
         }
     };

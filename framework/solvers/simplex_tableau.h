@@ -24,9 +24,12 @@ enum EROWSENSE {
 // left in the basis at zero are pivoted out on any other column; a row where none is left is
 // redundant and keeps its artificial basic at zero (its dual value is 0). Phase 2 minimises the
 // objective over the remaining columns; a column that may enter without a row to leave means
-// OPT_UNBOUNDED. Both phases choose by Bland's rule (the entering column is the first with a
-// negative reduced cost, the leaving row the first lowest ratio by basic-variable index), so
-// degenerate problems cannot cycle. Every pivot is one iteration.
+// OPT_UNBOUNDED. Both phases enter the column of the most negative reduced cost (Dantzig's
+// rule) and leave by the lowest ratio, ties to the lowest basic column. Against cycling, a run
+// of 50 degenerate pivots (the leaving row at zero) hands the choice to Bland's rule (the first
+// column with a negative reduced cost enters) until a pivot improves the objective; Bland's rule
+// cannot cycle and every improving pivot leaves all earlier bases behind, so degenerate problems
+// end. Every pivot is one iteration.
 //
 // Tolerance (default 1e-9): reduced costs above -tolerance count as non-negative, and pivot
 // entries must exceed it. At OPT_OPTIMAL the solution x, the dual values y (one per row, the
