@@ -100,7 +100,7 @@ void BM_MinCostFlowPath(benchmark::State& state) {
             break;
         }
     }
-    state.counters["paths"] = flow.GetIterations();
+    state.counters["searches"] = flow.GetIterations();
 }
 
 BENCHMARK(BM_MinCostFlowPath)

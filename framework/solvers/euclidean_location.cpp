@@ -141,7 +141,8 @@ EOPTIMIZATIONSTATUS CEuclideanLocation::Run() {
     if (spread == 0.0 || IsOptimalGivenPoint(heaviest)) {
         TakeGivenPoint(spread == 0.0 ? 0 : heaviest);
     } else {
-        const double accuracy = GetTolerance() * spread;
+        // A zero tolerance still leaves the smoothing above the rounding error of the coordinates.
+        const double accuracy = std::max(GetTolerance(), 1e-15) * spread;
         double& e = m_smoothing;
         e = spread;
         CDoubleVector numerator(d);

@@ -23,8 +23,8 @@
 // That test is made before the iterations on the heaviest point and after them on the point
 // nearest to x; when it holds the solution is that point itself.
 //
-// Tolerance (default 1e-9) is relative to the spread. The solution is x; the objective value is
-// the unsmoothed f(x); GetOptimalPoint gives the index of the given point where x lies, or -1.
+// Tolerance (default 1e-9) is relative to the spread (at least 1e-15). The solution is x; the objective value
+// is the unsmoothed f(x); GetOptimalPoint gives the index of the given point where x lies, or -1.
 class SABLEKIT_API CEuclideanLocation : public COptimizationAlgorithm {
 public:
     CEuclideanLocation();

@@ -14,12 +14,13 @@
 // uncapacitated arc, which must not have a negative cost. Arcs with a negative cost are
 // saturated first, so every residual arc has a non-negative cost and the node potentials start
 // at zero. Each iteration then runs Dijkstra's method on the reduced costs
-// cost(a) + potential(tail) - potential(head) from all nodes with excess supply, adds the
-// distances to the potentials (capped at the distance of the nearest node with unmet demand),
-// and augments along the path to that node by the most the path, the excess and the demand
-// allow. The flow is optimal when every excess is shipped; when some excess can reach no unmet
-// demand the status is OPT_INFEASIBLE, GetUnshippedSupply gives the supply that cannot be met and
-// the flow is the cheapest one that ships the rest.
+// cost(a) + potential(tail) - potential(head) from all nodes with excess, adds the distances to
+// the potentials (capped at the distance of the nearest node with unmet demand), and augments
+// along the path to that node by the most the path, the excess and the demand allow; then, with
+// the same potentials, along further paths of zero reduced cost found depth first while any are
+// left (they are shortest paths as well). The flow is optimal when every excess is shipped; when
+// some excess can reach no unmet demand the status is OPT_INFEASIBLE, GetUnshippedSupply gives
+// the supply that cannot be met, and the flow ships the rest along shortest paths.
 //
 // Tolerance (default 1e-9): residual capacities and excesses at or below it count as zero. The
 // solution is the flow on every arc; the potentials are the node duals (reduced costs of arcs
