@@ -5,19 +5,10 @@
 #include <vector>
 
 #include "framework/solvers/euclidean_location.h"
+#include "tests/framework/solvers/glpk_reference.h"
 #include "tests/support/app_fixture.h"
 
 namespace {
-
-CDoubleMatrix Points(const std::vector<std::vector<double>>& rows) {
-    CDoubleMatrix points(static_cast<int>(rows.size()), static_cast<int>(rows[0].size()));
-    for (int i = 0; i < points.GetNumberRows(); ++i) {
-        for (int c = 0; c < points.GetNumberColumns(); ++c) {
-            points[i][c] = rows[static_cast<size_t>(i)][static_cast<size_t>(c)];
-        }
-    }
-    return points;
-}
 
 struct SLocationCase {
     const char* name;
@@ -50,7 +41,7 @@ TEST_F(EuclideanLocationTest, FindsTheKnownOptimumOfFermatCollinearAndWeightedCa
     for (const SLocationCase& test : cases) {
         SCOPED_TRACE(test.name);
         CEuclideanLocation location;
-        location.SetPoints(Points(test.points), test.weights);
+        location.SetPoints(MatrixOf(test.points), test.weights);
         ASSERT_EQ(location.Solve(), OPT_OPTIMAL);
         ASSERT_EQ(location.GetSolution().GetSize(), static_cast<int>(test.optimum.size()));
         for (int c = 0; c < location.GetSolution().GetSize(); ++c) {
@@ -62,7 +53,7 @@ TEST_F(EuclideanLocationTest, FindsTheKnownOptimumOfFermatCollinearAndWeightedCa
 
 TEST_F(EuclideanLocationTest, FermatPointOfAScaleneTriangleSeesEverySideUnder120Degrees) {
     CEuclideanLocation location;
-    location.SetPoints(Points({{0, 0}, {7, 1}, {2, 6}}), CDoubleVector{1, 1, 1});
+    location.SetPoints(MatrixOf({{0, 0}, {7, 1}, {2, 6}}), CDoubleVector{1, 1, 1});
     ASSERT_EQ(location.Solve(), OPT_OPTIMAL);
     const CDoubleVector& x = location.GetSolution();
     double angles[3];
@@ -83,11 +74,11 @@ TEST_F(EuclideanLocationTest, FermatPointOfAScaleneTriangleSeesEverySideUnder120
 
 TEST_F(EuclideanLocationTest, BadWeightsAreRefusedWithTheirMessage) {
     CEuclideanLocation location;
-    location.SetPoints(Points({{0, 0}, {1, 1}}), CDoubleVector{1, -2});
+    location.SetPoints(MatrixOf({{0, 0}, {1, 1}}), CDoubleVector{1, -2});
     EXPECT_EQ(location.Solve(), OPT_INVALID_DATA);
-    location.SetPoints(Points({{0, 0}, {1, 1}}), CDoubleVector{0, 0});
+    location.SetPoints(MatrixOf({{0, 0}, {1, 1}}), CDoubleVector{0, 0});
     EXPECT_EQ(location.Solve(), OPT_INVALID_DATA);
-    location.SetPoints(Points({{0, 0}, {1, 1}}), CDoubleVector{1});
+    location.SetPoints(MatrixOf({{0, 0}, {1, 1}}), CDoubleVector{1});
     EXPECT_EQ(location.Solve(), OPT_INVALID_DATA);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/solvers/simplex_tableau.h"
@@ -47,13 +48,19 @@ SReferenceSolution SolveWithGlpk(CSableWinApp& app, const SReferenceLp& lp) {
         for (int i = 0; i < m; ++i) {
             solution.duals[i] = app.m_pfn_glp_get_row_dual(problem, i + 1);
         }
-        solution.primal.SetSize(n);
         solution.reducedCosts.SetSize(n);
         for (int j = 0; j < n; ++j) {
-            solution.primal[j] = app.m_pfn_glp_get_col_prim(problem, j + 1);
             solution.reducedCosts[j] = app.m_pfn_glp_get_col_dual(problem, j + 1);
         }
     }
     app.glp_delete_prob(problem);
     return solution;
+}
+
+CDoubleMatrix MatrixOf(const std::vector<std::vector<double>>& rows) {
+    CDoubleMatrix matrix(static_cast<int>(rows.size()), static_cast<int>(rows[0].size()));
+    for (int i = 0; i < matrix.GetNumberRows(); ++i) {
+        std::copy(rows[static_cast<size_t>(i)].begin(), rows[static_cast<size_t>(i)].end(), matrix[i]);
+    }
+    return matrix;
 }

@@ -2,6 +2,8 @@
 
 #include <glpk.h>
 
+#include <vector>
+
 #include "framework/application/sable_win_app.h"
 #include "framework/containers/double_matrix.h"
 #include "framework/containers/double_vector.h"
@@ -19,14 +21,16 @@ struct SReferenceLp {
 };
 
 // GLPK's answer: its solution status (GLP_OPT, GLP_NOFEAS, GLP_UNBND, ...) and, when optimal,
-// the objective, primal values, row duals and reduced costs.
+// the objective, row duals and reduced costs.
 struct SReferenceSolution {
     int status = 0;
     double objective = 0.0;
-    CDoubleVector primal;
     CDoubleVector duals;
     CDoubleVector reducedCosts;
 };
 
 // Solves the program with GLPK's primal simplex (no presolve, quiet) through the binding of app.
 SReferenceSolution SolveWithGlpk(CSableWinApp& app, const SReferenceLp& lp);
+
+// A matrix from its rows.
+CDoubleMatrix MatrixOf(const std::vector<std::vector<double>>& rows);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -42,20 +43,18 @@ SNetwork RandomNetwork(unsigned seed, int nodes, int arcs) {
 
 // The same network as a linear program: one equality row per node, one bounded column per arc.
 SReferenceLp AsLinearProgram(const SNetwork& network) {
-    SReferenceLp lp;
     int nodes = network.supplies.GetSize();
-    int arcs = network.tails.GetSize();
-    lp.matrix.SetSize(nodes, arcs);
-    for (int a = 0; a < arcs; ++a) {
+    SReferenceLp lp{CDoubleMatrix(nodes, network.tails.GetSize()),
+                    CLongVector(nodes),
+                    network.supplies,
+                    network.costs,
+                    network.capacities,
+                    false};
+    std::fill(lp.senses.begin(), lp.senses.end(), ROW_EQUAL);
+    for (int a = 0; a < network.tails.GetSize(); ++a) {
         lp.matrix[network.tails[a]][a] += 1.0;
         lp.matrix[network.heads[a]][a] -= 1.0;
     }
-    for (int v = 0; v < nodes; ++v) {
-        lp.senses.Add(ROW_EQUAL);
-        lp.rightHandSides.Add(network.supplies[v]);
-    }
-    lp.costs.Copy(network.costs);
-    lp.upper.Copy(network.capacities);
     return lp;
 }
 
