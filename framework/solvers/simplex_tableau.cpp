@@ -89,6 +89,39 @@ struct STableau {
         return best;
     }
 
+    // The phase 1 costs: 1 for the artificials, 0 for the other columns.
+    std::vector<double> PhaseOneCosts() const {
+        std::vector<double> costs(static_cast<size_t>(columns), 0.0);
+        for (int j = 0; j < columns; ++j) {
+            costs[static_cast<size_t>(j)] = kind[static_cast<size_t>(j)] == artificialColumn ? 1.0 : 0.0;
+        }
+        return costs;
+    }
+
+    // After a feasible phase 1 the artificials still basic stand at zero: each is pivoted out
+    // on the first other column with a non-zero entry in its row. Rows without one are
+    // redundant; they are returned and keep their artificial.
+    std::vector<int> RemoveBasicArtificials(double tolerance) {
+        std::vector<int> redundant;
+        for (int i = 0; i < rows; ++i) {
+            if (kind[static_cast<size_t>(basis[static_cast<size_t>(i)])] != artificialColumn) {
+                continue;
+            }
+            t[i][columns] = 0.0;
+            int column = 0;
+            while (column < columns && (kind[static_cast<size_t>(column)] == artificialColumn ||
+                                        std::fabs(t[i][column]) <= tolerance)) {
+                ++column;
+            }
+            if (column == columns) {
+                redundant.push_back(i);
+            } else {
+                Pivot(i, column);
+            }
+        }
+        return redundant;
+    }
+
     // Fills the reduced-cost row from the given column costs and the current basis.
     void PriceOut(const std::vector<double>& columnCost) {
         double* d = Objective();
@@ -162,6 +195,14 @@ STableau BuildTableau(const CDoubleMatrix& a, const CLongVector& senses, const C
     }
     tab.mayEnter.assign(static_cast<size_t>(columns), true);
     return tab;
+}
+
+double SumOfMagnitudes(const CDoubleVector& values) {
+    double sum = 0.0;
+    for (double value : values) {
+        sum += std::fabs(value);
+    }
+    return sum;
 }
 
 bool IsFinite(const double* values, int count) {
@@ -244,42 +285,15 @@ EOPTIMIZATIONSTATUS CSimplexTableau::Run() {
     };
 
     // Phase 1: minimise the sum of the artificials.
-    std::vector<double> phaseOneCost(static_cast<size_t>(tab.columns), 0.0);
-    double sumB = 0.0;
-    for (int j = 0; j < tab.columns; ++j) {
-        phaseOneCost[static_cast<size_t>(j)] =
-            tab.kind[static_cast<size_t>(j)] == artificialColumn ? 1.0 : 0.0;
-    }
-    for (int i = 0; i < m; ++i) {
-        sumB += std::fabs(tab.t[i][tab.columns]);
-    }
-    tab.PriceOut(phaseOneCost);
+    tab.PriceOut(tab.PhaseOneCosts());
     EOPTIMIZATIONSTATUS status = iterate();
     if (status != OPT_OPTIMAL) {
         return status; // phase 1 is bounded below, so only a limit ends it early
     }
-    if (-tab.Objective()[tab.columns] > tolerance * (1.0 + sumB)) {
+    if (-tab.Objective()[tab.columns] > tolerance * (1.0 + SumOfMagnitudes(m_rightHandSides))) {
         return OPT_INFEASIBLE;
     }
-
-    // Artificials still basic stand at zero: pivot them out, or mark their row redundant.
-    for (int i = 0; i < m; ++i) {
-        if (tab.kind[static_cast<size_t>(tab.basis[static_cast<size_t>(i)])] != artificialColumn) {
-            continue;
-        }
-        tab.t[i][tab.columns] = 0.0;
-        int column = -1;
-        for (int j = 0; j < tab.columns && column < 0; ++j) {
-            if (tab.kind[static_cast<size_t>(j)] != artificialColumn && std::fabs(tab.t[i][j]) > tolerance) {
-                column = j;
-            }
-        }
-        if (column < 0) {
-            m_redundantRows.push_back(i);
-        } else {
-            tab.Pivot(i, column);
-        }
-    }
+    m_redundantRows = tab.RemoveBasicArtificials(tolerance);
 
     // Phase 2: the objective over the columns other than the artificials.
     for (int j = 0; j < tab.columns; ++j) {
