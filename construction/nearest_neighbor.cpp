@@ -4,6 +4,7 @@
 
 #include "construction/construction_strings.h"
 #include "construction/nearest_neighbor_report.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "model/tramlet_doc.h"
 #include "runs/runs_strings.h"
@@ -43,16 +44,14 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
             // The nearest unrouted eligible facility of type t; the first of equal distances.
             const int from = current->GetIndex();
             CFacility* nearest = nullptr;
-            double nearestDistance = 0.0;
+            CSmallestFirst nearestDistance;
             for (int k = 0; k < count[t]; ++k) {
                 CFacility* f = document.GetFacility(t, k);
                 if (f->IsRouted() || f->GetQuantity() > Q) {
                     continue;
                 }
-                double d = document.GetDistance(from, f->GetIndex());
-                if (nearest == nullptr || d < nearestDistance) {
+                if (nearestDistance.Offer(document.GetDistance(from, f->GetIndex()))) {
                     nearest = f;
-                    nearestDistance = d;
                 }
             }
             if (route->GetQuantity(t) + nearest->GetQuantity() > Q) {
@@ -63,7 +62,8 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
                 }
             } else {
                 const int j = nearest->GetIndex();
-                double step = nearestDistance + document.GetDistance(j, o) - document.GetDistance(from, o);
+                double step =
+                    nearestDistance.Value() + document.GetDistance(j, o) - document.GetDistance(from, o);
                 position = route->InsertAfter(nearest, position, true);
                 document.AdjustRoutedCount(1);
                 routedOfType[t] += 1;

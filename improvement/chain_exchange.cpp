@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
 #include "runs/algo_stat.h"
 
@@ -11,8 +12,7 @@ bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candida
     if (K < 1 || !PrepareScan()) {
         return false;
     }
-    double best = 0.0;
-    bool found = false;
+    CLargestFirst best(0.0);
     const SRouteEntries& e = m_entries;
     for (int r = 0; r < m_document.GetNumberOfRoutes(); ++r) {
         CRoute* route = m_document.GetRoute(r);
@@ -41,8 +41,7 @@ bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candida
                         continue;
                     }
                     const double v = removal + D(x, y) - D(x, s) - D(last, y);
-                    if (v - best > margin) {
-                        best = v;
+                    if (best.OfferBeyond(v, margin)) {
                         candidate.savings = v;
                         candidate.route = route;
                         candidate.p = e.facility[p];
@@ -54,7 +53,6 @@ bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candida
                         candidate.x = e.facility[x];
                         candidate.y = e.facility[y];
                         candidate.positionX = e.position[x];
-                        found = true;
                     }
                 }
             };
@@ -63,7 +61,7 @@ bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candida
             scan(next, n);
         }
     }
-    return found;
+    return best.Found();
 }
 
 void CExchangeImprovement::ApplyChainExchange(const ChainExchangeCandidate& candidate) {

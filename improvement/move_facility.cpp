@@ -1,6 +1,7 @@
 #include "improvement/move_facility.h"
 
 #include "framework/colours/color.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "framework/platform/user_interface.h"
 #include "framework/strings/format.h"
@@ -35,7 +36,7 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
     const std::vector<SScanEntry>& entries = m_view.entries;
     const std::vector<SScanRoute>& routes = m_view.routes;
     const size_t routeCount = routes.size();
-    double bestSavings = 0.0;
+    CLargestFirst bestSavings(0.0);
 
     for (size_t r1 = 0; r1 < routeCount; ++r1) {
         const SScanRoute& source = routes[r1];
@@ -81,8 +82,7 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
                     if (log != nullptr) {
                         WriteLinkLine(log, kInsertionLine, a.facility, b.facility, total);
                     }
-                    if (total > bestSavings) {
-                        bestSavings = total;
+                    if (bestSavings.Offer(total)) {
                         candidate.m_dSavings = total;
                         candidate.m_pSourceRoute = source.route;
                         candidate.m_pFacility = f.facility;
@@ -100,11 +100,12 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
     }
 
     if (log != nullptr) {
-        if (bestSavings > 0.0) {
-            std::fprintf(log, kBestMoveHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings);
+        if (bestSavings.Found()) {
+            std::fprintf(log, kBestMoveHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings.Value());
             WriteBestLine(log, kBestMoveLine, candidate.m_pFacility, candidate.m_pPredecessor,
                           candidate.m_pSuccessor);
-            WriteLinkLine(log, kBestInsertionLine, candidate.m_pLinkFrom, candidate.m_pLinkTo, bestSavings);
+            WriteLinkLine(log, kBestInsertionLine, candidate.m_pLinkFrom, candidate.m_pLinkTo,
+                          bestSavings.Value());
         } else {
             std::fputs(kNoMoveLine, log);
         }

@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "framework/colours/color.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "framework/platform/user_interface.h"
 #include "framework/strings/format.h"
@@ -53,7 +54,7 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
     const std::vector<SScanEntry>& entries = m_view.entries;
     const std::vector<SScanRoute>& routes = m_view.routes;
     const size_t routeCount = routes.size();
-    double bestSavings = 0.0;
+    CLargestFirst bestSavings(0.0);
 
     for (size_t r1 = 0; r1 < routeCount; ++r1) {
         const SScanRoute& first = routes[r1];
@@ -188,8 +189,7 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
                         }
 
                         const double total = value1->value + w;
-                        if (total > bestSavings && value1->from >= 0) {
-                            bestSavings = total;
+                        if (value1->from >= 0 && bestSavings.Offer(total)) {
                             const SScanEntry& e = entries[value1->from];
                             const SScanEntry& g = entries[value1->to];
                             candidate.m_dSavings = total;
@@ -217,16 +217,16 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
     }
 
     if (log != nullptr) {
-        if (bestSavings > 0.0) {
-            std::fprintf(log, kBestSwapHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings);
+        if (bestSavings.Found()) {
+            std::fprintf(log, kBestSwapHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings.Value());
             WriteBestLine(log, kBestFirstLine, candidate.m_pFacility1, candidate.m_pPredecessor1,
                           candidate.m_pSuccessor1);
             WriteLinkLine(log, kBestFirstInsertionLine, candidate.m_pLinkFrom1, candidate.m_pLinkTo1,
-                          bestSavings);
+                          bestSavings.Value());
             WriteBestLine(log, kBestSecondLine, candidate.m_pFacility2, candidate.m_pPredecessor2,
                           candidate.m_pSuccessor2);
             WriteLinkLine(log, kBestSecondInsertionLine, candidate.m_pLinkFrom2, candidate.m_pLinkTo2,
-                          bestSavings);
+                          bestSavings.Value());
         } else {
             std::fputs(kNoSwapLine, log);
         }

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
 #include "runs/algo_stat.h"
 
@@ -11,8 +12,7 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
         return false;
     }
     const bool reversals = m_document.GetAsymmetric() == 0;
-    double best = 0.0;
-    bool found = false;
+    CLargestFirst best(0.0);
     const SRouteEntries& e = m_entries;
     for (int r = 0; r < m_document.GetNumberOfRoutes(); ++r) {
         CRoute* route = m_document.GetRoute(r);
@@ -22,7 +22,6 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
         const int n = route->GetSize() - 1;
         const double margin = Margin(route->GetDistance());
         auto take = [&](double savings, int form, int a, int b, int c) {
-            best = savings;
             candidate.savings = savings;
             candidate.route = route;
             candidate.form = form;
@@ -38,7 +37,6 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
             candidate.positionC = e.position[c];
             candidate.fc1 = e.facility[c + 1];
             candidate.positionC1 = e.position[c + 1];
-            found = true;
         };
         // Links a < b < c; the segments fa+1 ... fb and fb+1 ... fc are never empty.
         for (int a = 0; a + 3 <= n; ++a) {
@@ -48,14 +46,14 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
                     // Segment exchange: both segments together of one type.
                     if (e.type[c] <= e.type[a + 1]) {
                         const double w0 = old - D(a, b + 1) - D(c, a + 1) - D(b, c + 1);
-                        if (w0 - best > margin) {
+                        if (best.OfferBeyond(w0, margin)) {
                             take(w0, THREE_EXCHANGE_SEGMENTS, a, b, c);
                         }
                     }
                     // Double reversal: each segment of one type.
                     if (reversals && e.type[b] <= e.type[a + 1] && e.type[c] <= e.type[b + 1]) {
                         const double w1 = old - D(a, b) - D(a + 1, c) - D(b + 1, c + 1);
-                        if (w1 - best > margin) {
+                        if (best.OfferBeyond(w1, margin)) {
                             take(w1, THREE_EXCHANGE_REVERSALS, a, b, c);
                         }
                     }
@@ -63,7 +61,7 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
             }
         }
     }
-    return found;
+    return best.Found();
 }
 
 void CExchangeImprovement::ApplyThreeExchange(const ThreeExchangeCandidate& candidate) {

@@ -1,5 +1,6 @@
 #include "improvement/two_exchange.h"
 
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
 #include "runs/algo_stat.h"
 
@@ -8,8 +9,7 @@ bool CExchangeImprovement::FindBestTwoExchange(TwoExchangeCandidate& candidate) 
     if (m_document.GetAsymmetric() != 0 || !PrepareScan()) {
         return false;
     }
-    double best = 0.0;
-    bool found = false;
+    CLargestFirst best(0.0);
     const SRouteEntries& e = m_entries;
     for (int r = 0; r < m_document.GetNumberOfRoutes(); ++r) {
         CRoute* route = m_document.GetRoute(r);
@@ -29,8 +29,7 @@ bool CExchangeImprovement::FindBestTwoExchange(TwoExchangeCandidate& candidate) 
                     break;
                 }
                 const double v = D(i, i + 1) + D(j, j + 1) - D(i, j) - D(i + 1, j + 1);
-                if (v - best > margin) {
-                    best = v;
+                if (best.OfferBeyond(v, margin)) {
                     candidate.savings = v;
                     candidate.route = route;
                     candidate.fi = e.facility[i];
@@ -41,7 +40,6 @@ bool CExchangeImprovement::FindBestTwoExchange(TwoExchangeCandidate& candidate) 
                     candidate.positionJ = e.position[j];
                     candidate.fj1 = e.facility[j + 1];
                     candidate.positionJ1 = e.position[j + 1];
-                    found = true;
                 }
                 if (e.type[j + 1] > e.type[i + 1] || j + 1 == n) {
                     break;
@@ -49,7 +47,7 @@ bool CExchangeImprovement::FindBestTwoExchange(TwoExchangeCandidate& candidate) 
             }
         }
     }
-    return found;
+    return best.Found();
 }
 
 void CExchangeImprovement::ApplyTwoExchange(const TwoExchangeCandidate& candidate) {
