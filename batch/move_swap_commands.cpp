@@ -6,7 +6,7 @@
 
 #include "batch/batch_command_table.h"
 #include "improvement/move_facility.h"
-#include "improvement/move_swap_common.h"
+#include "improvement/between_route_search.h"
 #include "improvement/swap_facility.h"
 #include "model/tramlet_doc.h"
 
