@@ -1,9 +1,8 @@
 #include "construction/nearest_neighbor.h"
 
-#include <memory>
-
 #include "construction/construction_strings.h"
 #include "construction/nearest_neighbor_report.h"
+#include "construction/route_building.h"
 #include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "model/tramlet_doc.h"
@@ -109,26 +108,6 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
 }
 
 } // namespace
-
-CRoute* OpenDepotRoute(CTramletDoc& document, CFacility* depot) {
-    auto route = std::make_unique<CRoute>(&document);
-    route->AddFacility(depot, false);
-    route->AddFacility(depot, false);
-    CRoute* opened = route.get();
-    document.AddRoute(std::move(route), true);
-    return opened;
-}
-
-int CountEligibleFacilities(const CTramletDoc& document, int type) {
-    const int Q = document.GetVehicleCapacity();
-    int eligible = 0;
-    for (int k = 0; k < document.GetNumberOfFacilities(type); ++k) {
-        if (document.GetFacility(type, k)->GetQuantity() <= Q) {
-            ++eligible;
-        }
-    }
-    return eligible;
-}
 
 ERunResult RunNearestNeighbor(CTramletDoc& document) {
     SRunOptions options;
