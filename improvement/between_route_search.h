@@ -3,6 +3,7 @@
 // What Move Facility and Swap Facility share: the flat view of the routes, the counters and the
 // status window of a run, the run itself and the Debug lines of the output log.
 
+#include <cassert>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -47,7 +48,9 @@ public:
 
 protected:
     CBetweenRouteSearch(CTramletDoc& document, unsigned nameId, unsigned titleId)
-        : m_document(document), m_nameId(nameId), m_titleId(titleId) {}
+        : m_document(document), m_nameId(nameId), m_titleId(titleId) {
+        assert(nameId != 0 && titleId != 0 && "a search has a name and a status window");
+    }
     virtual ~CBetweenRouteSearch() = default;
 
     // The fields of the status window, read from the step report.

@@ -1,5 +1,6 @@
 #include "improvement/exchange_operator.h"
 
+#include <cassert>
 #include <iterator>
 #include <vector>
 
@@ -25,7 +26,9 @@ const unsigned LINK_DESTINATION_LABELS[] = {IDS_EXCHANGE_REPORT_LINK_1_DESTINATI
 // ---- status windows ----
 
 CExchangeStatusWindow::CExchangeStatusWindow(unsigned titleId, int links)
-    : m_title(LoadImprovementString(titleId)), m_links(links < MAX_LINKS ? links : MAX_LINKS) {}
+    : m_title(LoadImprovementString(titleId)), m_links(links < MAX_LINKS ? links : MAX_LINKS) {
+    assert(links >= 1 && links <= MAX_LINKS && "an exchange changes one to three links");
+}
 
 void CExchangeStatusWindow::Record(double savings, const CFacility* const* linkEnds, const CRoute* route) {
     m_report.AddStep(savings);

@@ -1,5 +1,6 @@
 #include "improvement/step_report.h"
 
+#include <cassert>
 #include <utility>
 
 #include "framework/colours/color.h"
@@ -24,6 +25,7 @@ std::string FormatReportCapacity(const CRoute* route, int type) {
 // ---- display routes ----
 
 void CStepDisplayRoutes::Add(std::initializer_list<CFacility*> sequence, int colorIndex) {
+    assert(sequence.size() >= 2 && "a display route shows at least one link");
     auto route = std::make_unique<CRoute>(&m_document);
     for (CFacility* f : sequence) {
         route->AddFacility(f, false);
