@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/exceptions/user_exception.h"
+
 void CBatchCommandTable::Add(SBatchCommand command) {
     m_commands.push_back(std::move(command));
 }
@@ -60,4 +62,29 @@ bool ParseBatchReal(const std::string& command, const std::string& text, double&
     }
     value = parsed;
     return true;
+}
+
+SBatchCommand AlgorithmCommand(const std::string& name, const std::string& help,
+                               std::function<bool(const CTramletDoc&)> enabled, const std::string& reason,
+                               std::function<ERunResult(CTramletDoc&)> run) {
+    return {name, {}, help, [=](SBatchContext& context, const std::vector<std::string>&) {
+                if (enabled && !enabled(context.document)) {
+                    std::fprintf(stderr, "tramlet-batch: %s needs %s\n", name.c_str(), reason.c_str());
+                    return false;
+                }
+                const ERunResult result = run(context.document);
+                if (!enabled && result == ERunResult::refused) {
+                    std::fprintf(stderr, "tramlet-batch: %s needs %s\n", name.c_str(), reason.c_str());
+                }
+                return result == ERunResult::recorded;
+            }};
+}
+
+bool Guarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const CUserException&) {
+        return false;
+    }
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "runs/run_frame.h"
+
 class CTramletDoc;
 class CConsoleUserInterface;
 
@@ -50,6 +52,16 @@ void AddCrossoverCommands(CBatchCommandTable& table);
 void AddCombinedCommands(CBatchCommandTable& table);
 void AddAssignmentCommands(CBatchCommandTable& table);
 void AddSetPartitioningCommands(CBatchCommandTable& table);
+
+// A command that runs an algorithm and succeeds when the run was recorded. With an enabled
+// test it refuses, after "tramlet-batch: NAME needs REASON", unless the test holds; without one
+// the same line follows a refused run.
+SBatchCommand AlgorithmCommand(const std::string& name, const std::string& help,
+                               std::function<bool(const CTramletDoc&)> enabled, const std::string& reason,
+                               std::function<ERunResult(CTramletDoc&)> run);
+// Runs a document command or validating setter that reports a refusal by a user exception:
+// false then.
+bool Guarded(const std::function<void()>& command);
 
 // Helpers for the argument checks of the commands: false (after a one-line reason on stderr)
 // when text is not a whole number / a real number.

@@ -24,14 +24,8 @@ void AddCombinedCommands(CBatchCommandTable& table) {
                    }
                    return result == ERunResult::recorded;
                }});
-    table.Add({"all-improvements",
-               {},
-               "All Improvements: three-exchange, move and swap rounds on the routes while they save",
-               [](SBatchContext& context, const std::vector<std::string>&) {
-                   if (!CanRunAllImprovements(context.document)) {
-                       std::fprintf(stderr, "tramlet-batch: all-improvements needs routes\n");
-                       return false;
-                   }
-                   return RunAllImprovements(context.document) == ERunResult::recorded;
-               }});
+    table.Add(AlgorithmCommand(
+        "all-improvements",
+        "All Improvements: three-exchange, move and swap rounds on the routes while they save",
+        CanRunAllImprovements, "routes", RunAllImprovements));
 }

@@ -19,19 +19,6 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-// A command that runs when its menu command would be enabled, else refuses with a reason.
-SBatchCommand Construction(const std::string& name, const std::string& help,
-                           std::function<bool(const CTramletDoc&)> enabled, const std::string& reason,
-                           std::function<ERunResult(CTramletDoc&)> run) {
-    return {name, {}, help, [=](SBatchContext& context, const Arguments&) {
-                if (!enabled(context.document)) {
-                    std::fprintf(stderr, "tramlet-batch: %s needs %s\n", name.c_str(), reason.c_str());
-                    return false;
-                }
-                return run(context.document) == ERunResult::recorded;
-            }};
-}
-
 } // namespace
 
 void AddConstructionCommands(CBatchCommandTable& table) {
@@ -43,25 +30,21 @@ void AddConstructionCommands(CBatchCommandTable& table) {
                    if (!ParseBatchInteger("--starting-angle", arguments[0], angle)) {
                        return false;
                    }
-                   try {
-                       SetAlgorithmStartingAngle(context.document, angle);
-                       return true;
-                   } catch (const CUserException&) {
-                       return false;
-                   }
+                   return Guarded([&] { SetAlgorithmStartingAngle(context.document, angle); });
                }});
     const std::string facilities = "a depot and customers or suppliers";
-    table.Add(Construction("nearest-neighbor", "Nearest Neighbor: routes to the nearest unvisited facility",
-                           CanRunAlgorithm, facilities, RunNearestNeighbor));
-    table.Add(Construction("sweep", "Sweep (Route-First): routes in the order of a rotating ray",
-                           CanRunAlgorithm, facilities, RunSweep));
+    table.Add(AlgorithmCommand("nearest-neighbor",
+                               "Nearest Neighbor: routes to the nearest unvisited facility", CanRunAlgorithm,
+                               facilities, RunNearestNeighbor));
+    table.Add(AlgorithmCommand("sweep", "Sweep (Route-First): routes in the order of a rotating ray",
+                               CanRunAlgorithm, facilities, RunSweep));
     const std::string partial = "routes that leave some customers or suppliers unrouted";
-    table.Add(Construction("cheapest-insertion",
-                           "Cheapest Insertion: free facilities onto their best links, cheapest first",
-                           CanRunInsertion, partial, RunCheapestInsertion));
-    table.Add(Construction("priciest-insertion",
-                           "Priciest Insertion: free facilities onto their best links, priciest first",
-                           CanRunInsertion, partial, RunPriciestInsertion));
+    table.Add(AlgorithmCommand("cheapest-insertion",
+                               "Cheapest Insertion: free facilities onto their best links, cheapest first",
+                               CanRunInsertion, partial, RunCheapestInsertion));
+    table.Add(AlgorithmCommand("priciest-insertion",
+                               "Priciest Insertion: free facilities onto their best links, priciest first",
+                               CanRunInsertion, partial, RunPriciestInsertion));
     table.Add(
         {"insertion-penalties",
          {},

@@ -9,17 +9,9 @@
 #include "model/tramlet_doc.h"
 
 void AddCrossoverCommands(CBatchCommandTable& table) {
-    table.Add({"crossovers",
-               {},
-               "Extreme Crossovers: routes depot, customer, supplier, depot of largest savings",
-               [](SBatchContext& context, const std::vector<std::string>&) {
-                   if (!CanRunExtremeCrossovers(context.document)) {
-                       std::fprintf(stderr,
-                                    "tramlet-batch: crossovers needs a depot, customers and suppliers\n");
-                       return false;
-                   }
-                   return RunExtremeCrossovers(context.document) == ERunResult::recorded;
-               }});
+    table.Add(AlgorithmCommand(
+        "crossovers", "Extreme Crossovers: routes depot, customer, supplier, depot of largest savings",
+        CanRunExtremeCrossovers, "a depot, customers and suppliers", RunExtremeCrossovers));
     table.Add({"extreme-savings",
                {},
                "Extreme Savings: needs GLPK, builds nothing (not implemented)",

@@ -16,17 +16,9 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-// A command that runs when its menu command would be enabled (no algorithm running, at least one
-// route), else refuses with a reason.
-SBatchCommand Exchange(const std::string& name, const std::string& help,
-                       std::function<ERunResult(CTramletDoc&)> run) {
-    return {name, {}, help, [=](SBatchContext& context, const Arguments&) {
-                if (context.document.IsAlgorithmRunning() || context.document.GetNumberOfRoutes() == 0) {
-                    std::fprintf(stderr, "tramlet-batch: %s needs at least one route\n", name.c_str());
-                    return false;
-                }
-                return run(context.document) == ERunResult::recorded;
-            }};
+// Whether the exchange commands are enabled: no algorithm running, at least one route.
+bool CanExchange(const CTramletDoc& document) {
+    return !document.IsAlgorithmRunning() && document.GetNumberOfRoutes() > 0;
 }
 
 } // namespace
@@ -57,11 +49,13 @@ void AddExchangeCommands(CBatchCommandTable& table) {
              }
              return false;
          }});
-    table.Add(Exchange("two-exchange", "Two Exchange: reverse the run between two links of a route",
-                       OnTwoExchange));
-    table.Add(Exchange("three-exchange",
-                       "Three Exchange: two-exchanges, then exchanged or reversed segments of a route",
-                       OnThreeExchange));
-    table.Add(Exchange("chain-exchange", "Chain Exchange: move a chain of facilities within its route",
-                       OnChainExchange));
+    const std::string routes = "at least one route";
+    table.Add(AlgorithmCommand("two-exchange", "Two Exchange: reverse the run between two links of a route",
+                               CanExchange, routes, OnTwoExchange));
+    table.Add(AlgorithmCommand(
+        "three-exchange", "Three Exchange: two-exchanges, then exchanged or reversed segments of a route",
+        CanExchange, routes, OnThreeExchange));
+    table.Add(AlgorithmCommand("chain-exchange",
+                               "Chain Exchange: move a chain of facilities within its route", CanExchange,
+                               routes, OnChainExchange));
 }

@@ -44,16 +44,6 @@ SBatchCommand CommonItemSetting(const std::string& name, const std::string& argu
             }};
 }
 
-// Runs a document command that reports failure by a user exception.
-bool Guarded(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const CUserException&) {
-        return false;
-    }
-}
-
 } // namespace
 
 void AddProjectCommands(CBatchCommandTable& table) {

@@ -16,30 +16,6 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-// A construction command: true when its run was recorded.
-SBatchCommand SavingsCommand(const std::string& name, const std::string& help,
-                             ERunResult (*command)(CTramletDoc&)) {
-    return {name, {}, help, [name, command](SBatchContext& context, const Arguments&) {
-                ERunResult result = command(context.document);
-                if (result == ERunResult::refused) {
-                    std::fprintf(stderr,
-                                 "tramlet-batch: %s needs a depot and at least one customer or supplier\n",
-                                 name.c_str());
-                }
-                return result == ERunResult::recorded;
-            }};
-}
-
-// Runs a validating setter that reports a refusal by a user exception.
-bool Guarded(const std::function<void()>& set) {
-    try {
-        set();
-        return true;
-    } catch (const CUserException&) {
-        return false;
-    }
-}
-
 } // namespace
 
 void AddSavingsCommands(CBatchCommandTable& table) {
@@ -59,17 +35,19 @@ void AddSavingsCommands(CBatchCommandTable& table) {
                    return ParseBatchReal("--crossover-penalty-factor", arguments[0], factor) &&
                           Guarded([&] { SetAlgorithmCrossoverPenaltyFactor(context.document, factor); });
                }});
-    table.Add(SavingsCommand("savings-serial", "Savings (Greedy Serial): build one route at a time",
-                             OnAlgorithmsSavingsGreedySerial));
-    table.Add(SavingsCommand("savings-parallel", "Savings (Greedy Parallel): grow all routes at once",
-                             OnAlgorithmsSavingsGreedyParallel));
-    table.Add(SavingsCommand("savings-randomized-serial",
-                             "Savings (Randomized Serial): random choice among the K best savings, "
-                             "--iterations times, from --seed",
-                             OnAlgorithmsSavingsSerialRandomized));
-    table.Add(SavingsCommand("savings-randomized-parallel",
-                             "Savings (Randomized Parallel): not implemented, records an empty run",
-                             OnAlgorithmsSavingsParallelRandomized));
+    // The savings commands refuse in their run, so the reason follows a refused run.
+    const std::string facilities = "a depot and at least one customer or supplier";
+    table.Add(AlgorithmCommand("savings-serial", "Savings (Greedy Serial): build one route at a time",
+                               nullptr, facilities, OnAlgorithmsSavingsGreedySerial));
+    table.Add(AlgorithmCommand("savings-parallel", "Savings (Greedy Parallel): grow all routes at once",
+                               nullptr, facilities, OnAlgorithmsSavingsGreedyParallel));
+    table.Add(AlgorithmCommand("savings-randomized-serial",
+                               "Savings (Randomized Serial): random choice among the K best savings, "
+                               "--iterations times, from --seed",
+                               nullptr, facilities, OnAlgorithmsSavingsSerialRandomized));
+    table.Add(AlgorithmCommand("savings-randomized-parallel",
+                               "Savings (Randomized Parallel): not implemented, records an empty run",
+                               nullptr, facilities, OnAlgorithmsSavingsParallelRandomized));
     table.Add({"display-savings",
                {},
                "print the initial savings of every pair (tab-separated, labels in the first row and column)",

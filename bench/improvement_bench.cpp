@@ -162,26 +162,24 @@ struct SImprovement {
     RunFunction run;
 };
 
-// One scan of a search on the project as it is.
-template <class Search, class Candidate, bool (Search::*Find)(Candidate&)> bool ScanOnce(CTramletDoc& doc) {
-    Candidate candidate;
+// One scan of an operator on the project as it is.
+template <class Search> bool ScanOnce(CTramletDoc& doc) {
     Search search(doc);
-    return (search.*Find)(candidate);
+    return search.FindBest();
+}
+template <class Exchange> bool ScanExchangeOnce(CTramletDoc& doc) {
+    SExchangeWindows windows;
+    Exchange exchange(doc, windows.three);
+    return exchange.FindBest();
 }
 
 const std::vector<SImprovement>& Improvements() {
     static const std::vector<SImprovement> improvements = {
-        {"Move", ScanOnce<CMoveFacility, MoveCandidate, &CMoveFacility::FindBestMove>, RunMoveFacility},
-        {"Swap", ScanOnce<CSwapFacility, SwapCandidate, &CSwapFacility::FindBestSwap>, RunSwapFacility},
-        {"TwoExchange",
-         ScanOnce<CExchangeImprovement, TwoExchangeCandidate, &CExchangeImprovement::FindBestTwoExchange>,
-         OnTwoExchange},
-        {"ThreeExchange",
-         ScanOnce<CExchangeImprovement, ThreeExchangeCandidate, &CExchangeImprovement::FindBestThreeExchange>,
-         OnThreeExchange},
-        {"ChainExchange",
-         ScanOnce<CExchangeImprovement, ChainExchangeCandidate, &CExchangeImprovement::FindBestChainExchange>,
-         OnChainExchange},
+        {"Move", ScanOnce<CMoveFacility>, RunMoveFacility},
+        {"Swap", ScanOnce<CSwapFacility>, RunSwapFacility},
+        {"TwoExchange", ScanExchangeOnce<CTwoExchange>, OnTwoExchange},
+        {"ThreeExchange", ScanExchangeOnce<CThreeExchange>, OnThreeExchange},
+        {"ChainExchange", ScanExchangeOnce<CChainExchange>, OnChainExchange},
     };
     return improvements;
 }

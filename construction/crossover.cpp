@@ -4,7 +4,6 @@
 
 #include "construction/construction_strings.h"
 #include "construction/crossover_rules.h"
-#include "construction/nearest_neighbor.h"
 #include "framework/application/sable_win_app.h"
 #include "framework/numeric/numeric.h"
 #include "framework/parameters/long_parameter.h"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "construction/insertion_report.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "model/tramlet_doc.h"
 #include "runs/runs_strings.h"
@@ -78,7 +79,8 @@ void InsertFreeFacilities(CTramletDoc& document, CAlgoStat& record, bool pricies
 
     while (document.GetRoutedCount() < E) {
         int chosen = -1;
-        double best = DBL_MAX;
+        CLargestFirst largestPenalty;
+        CSmallestFirst smallestPenalty(DBL_MAX);
         for (int k = 0; k < n; ++k) {
             CFacility* f = facilities[k];
             if (f->IsRouted() || f->GetQuantity() > Q) {
@@ -88,14 +90,10 @@ void InsertFreeFacilities(CTramletDoc& document, CAlgoStat& record, bool pricies
             if (!IsCacheValid(cache, f, Q)) {
                 RecomputeCache(document, f, cache);
             }
-            if (priciest) {
-                if (cache.penalty < DBL_MAX && (chosen < 0 || cache.penalty > best)) {
-                    chosen = k;
-                    best = cache.penalty;
-                }
-            } else if (cache.penalty < best) {
+            // DBL_MAX marks a facility that fits no link.
+            if (priciest ? cache.penalty < DBL_MAX && largestPenalty.Offer(cache.penalty)
+                         : smallestPenalty.Offer(cache.penalty)) {
                 chosen = k;
-                best = cache.penalty;
             }
         }
         if (chosen < 0) {

@@ -1,9 +1,9 @@
 #include "construction/nearest_neighbor.h"
 
-#include <memory>
-
 #include "construction/construction_strings.h"
 #include "construction/nearest_neighbor_report.h"
+#include "construction/route_building.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "model/tramlet_doc.h"
 #include "runs/runs_strings.h"
@@ -43,16 +43,14 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
             // The nearest unrouted eligible facility of type t; the first of equal distances.
             const int from = current->GetIndex();
             CFacility* nearest = nullptr;
-            double nearestDistance = 0.0;
+            CSmallestFirst nearestDistance;
             for (int k = 0; k < count[t]; ++k) {
                 CFacility* f = document.GetFacility(t, k);
                 if (f->IsRouted() || f->GetQuantity() > Q) {
                     continue;
                 }
-                double d = document.GetDistance(from, f->GetIndex());
-                if (nearest == nullptr || d < nearestDistance) {
+                if (nearestDistance.Offer(document.GetDistance(from, f->GetIndex()))) {
                     nearest = f;
-                    nearestDistance = d;
                 }
             }
             if (route->GetQuantity(t) + nearest->GetQuantity() > Q) {
@@ -63,7 +61,8 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
                 }
             } else {
                 const int j = nearest->GetIndex();
-                double step = nearestDistance + document.GetDistance(j, o) - document.GetDistance(from, o);
+                double step =
+                    nearestDistance.Value() + document.GetDistance(j, o) - document.GetDistance(from, o);
                 position = route->InsertAfter(nearest, position, true);
                 document.AdjustRoutedCount(1);
                 routedOfType[t] += 1;
@@ -109,26 +108,6 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
 }
 
 } // namespace
-
-CRoute* OpenDepotRoute(CTramletDoc& document, CFacility* depot) {
-    auto route = std::make_unique<CRoute>(&document);
-    route->AddFacility(depot, false);
-    route->AddFacility(depot, false);
-    CRoute* opened = route.get();
-    document.AddRoute(std::move(route), true);
-    return opened;
-}
-
-int CountEligibleFacilities(const CTramletDoc& document, int type) {
-    const int Q = document.GetVehicleCapacity();
-    int eligible = 0;
-    for (int k = 0; k < document.GetNumberOfFacilities(type); ++k) {
-        if (document.GetFacility(type, k)->GetQuantity() <= Q) {
-            ++eligible;
-        }
-    }
-    return eligible;
-}
 
 ERunResult RunNearestNeighbor(CTramletDoc& document) {
     SRunOptions options;

@@ -2,15 +2,7 @@
 
 #include "runs/run_frame.h"
 
-class CFacility;
-class CRoute;
 class CTramletDoc;
-
-// The number of facilities of a type (customer or supplier) whose quantity fits a vehicle.
-int CountEligibleFacilities(const CTramletDoc& document, int type);
-
-// A new route depot, depot (the depot entries without their route field) added to the document.
-CRoute* OpenDepotRoute(CTramletDoc& document, CFacility* depot);
 
 // Nearest Neighbor (command 2102): routes built one after another from the first depot, each
 // going on to the nearest unrouted facility, customers first and then suppliers from the last

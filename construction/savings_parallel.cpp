@@ -8,6 +8,7 @@
 #include "construction/savings_matrix.h"
 #include "construction/savings_progress.h"
 #include "framework/containers/double_vector.h"
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
 #include "runs/runs_strings.h"
 
@@ -230,7 +231,7 @@ private:
         const bool symmetric = m_facilities.IsSymmetric();
         for (;;) {
             const int R = m_document.GetNumberOfRoutes();
-            double best = 0.0;
+            CLargestFirst best(0.0);
             CRoute* bestX = nullptr;
             CRoute* bestY = nullptr;
             bool bestReverseX = false;
@@ -260,9 +261,7 @@ private:
                     }
                     const bool reversibleY = symmetric && HoldsOneType(*Y) && GetNumberOfFacilities(*Y) > 1;
                     auto consider = [&](int from, int to, bool reverseX, bool reverseY) {
-                        double value = -JoinCost(from, to);
-                        if (value > best) {
-                            best = value;
+                        if (best.Offer(-JoinCost(from, to))) {
                             bestX = X;
                             bestY = Y;
                             bestReverseX = reverseX;
@@ -294,7 +293,7 @@ private:
             if (Type(joinFrom) == Type(joinTo)) {
                 m_routeCount[Type(joinFrom)] -= 1;
             }
-            Step(*bestX, F(joinTo), best);
+            Step(*bestX, F(joinTo), best.Value());
         }
     }
 

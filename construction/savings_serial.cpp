@@ -6,6 +6,7 @@
 #include "construction/savings.h"
 #include "construction/savings_matrix.h"
 #include "construction/savings_progress.h"
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
 #include "runs/runs_strings.h"
 
@@ -60,12 +61,11 @@ private:
         const int Q = m_facilities.GetCapacity();
         const bool symmetric = m_facilities.IsSymmetric();
         auto usable = [&](int k) { return !onlyFree || (!m_routed[k] && m_facilities.IsEligible(k)); };
-        double best = start;
+        CLargestFirst best(start);
         auto sameType = [&](int i, int first, int end) {
             const int qi = m_facilities.GetQuantity(i);
             for (int j = symmetric ? i + 1 : first; j < end; ++j) {
-                if (S(i, j) > best && qi + m_facilities.GetQuantity(j) <= Q && usable(j)) {
-                    best = S(i, j);
+                if (qi + m_facilities.GetQuantity(j) <= Q && usable(j) && best.Offer(S(i, j))) {
                     a = i;
                     b = j;
                 }
@@ -77,8 +77,7 @@ private:
             }
             sameType(i, 0, C);
             for (int j = C; j < N; ++j) {
-                if (S(i, j) > best && usable(j)) {
-                    best = S(i, j);
+                if (usable(j) && best.Offer(S(i, j))) {
                     a = i;
                     b = j;
                 }
@@ -89,7 +88,7 @@ private:
                 sameType(i, C, N);
             }
         }
-        return best;
+        return best.Value();
     }
 
     int FirstUnroutedEligible() const {
@@ -136,12 +135,11 @@ private:
         const int supplierLoad = m_route->GetQuantity(FT_SUPPLIER);
         const bool hasSupplier = m_route->GetNumberOfSuppliers() > 0;
         const bool hasCustomer = m_route->GetNumberOfCustomers() > 0;
-        double best = SAVINGS_MINUS_INFINITY;
+        CLargestFirst best(SAVINGS_MINUS_INFINITY);
         int chosen = -1;
         bool before = false;
         auto consider = [&](double value, int k, bool atFirst) {
-            if (value > best) {
-                best = value;
+            if (best.Offer(value)) {
                 chosen = k;
                 before = atFirst;
             }
@@ -164,7 +162,7 @@ private:
                 consider(S(p, m_first), p, true);
             }
         }
-        if (!(best > 0.0)) {
+        if (!(best.Value() > 0.0)) {
             return false;
         }
         CFacility* f = m_facilities.GetFacility(chosen);
@@ -181,7 +179,7 @@ private:
         }
         m_routed[chosen] = 1;
         m_document.AdjustRoutedCount(1);
-        m_progress.Step(*m_route, f, m_document.GetRoutedCount(), best, m_record.m_dDistance);
+        m_progress.Step(*m_route, f, m_document.GetRoutedCount(), best.Value(), m_record.m_dDistance);
         return true;
     }
 

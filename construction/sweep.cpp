@@ -2,8 +2,8 @@
 
 #include "construction/construction_strings.h"
 #include "construction/insertion_report.h"
-#include "construction/nearest_neighbor.h"
 #include "construction/polar_angles.h"
+#include "construction/route_building.h"
 #include "framework/parameters/long_parameter.h"
 #include "model/tramlet_doc.h"
 #include "runs/runs_strings.h"

@@ -2,25 +2,33 @@
 
 #include <iterator>
 
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
-#include "runs/algo_stat.h"
+#include "runs/runs_strings.h"
 
-bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candidate) {
+unsigned CChainExchange::GetNameId() const {
+    return IDS_ALGO_CHAIN_EXCHANGE;
+}
+
+bool CChainExchange::Supports(const CTramletDoc& document) const {
+    return document.GetChainLength() >= 1;
+}
+
+bool CChainExchange::Scan(ChainExchangeCandidate& candidate) {
     candidate = ChainExchangeCandidate{};
     const int K = m_document.GetChainLength();
-    if (K < 1 || !PrepareScan()) {
+    if (!Supports(m_document) || !PrepareScan()) {
         return false;
     }
-    double best = 0.0;
-    bool found = false;
-    const SRouteEntries& e = m_entries;
-    for (int r = 0; r < m_document.GetNumberOfRoutes(); ++r) {
-        CRoute* route = m_document.GetRoute(r);
-        if (route->GetSize() < K + 4 || !LoadRoute(*route)) {
+    CLargestFirst best(0.0);
+    for (const SScanRoute& route : m_view.routes) {
+        if (!IsScanned(route, K + 4)) {
             continue;
         }
-        const int n = route->GetSize() - 1;
-        const double margin = Margin(route->GetDistance());
+        const SScanEntry* e = m_view.Entries(route);
+        auto D = [&](int from, int to) { return Distance(e[from], e[to]); };
+        const int n = route.size - 1;
+        const double margin = Margin(route);
         // The chain fs ... fe slides from s = 1 until fe is the last entry before the closing depot.
         for (int s = 1; s + K - 1 <= n - 1; ++s) {
             const int last = s + K - 1;
@@ -31,30 +39,25 @@ bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candida
             auto scan = [&](int first, int end) {
                 for (int x = first; x < end; ++x) {
                     const int y = x + 1;
-                    if (e.type[s] > e.type[y]) {
+                    if (e[s].type > e[y].type) {
                         continue;
                     }
-                    if (e.type[s] == FT_CUSTOMER && e.type[x] == FT_SUPPLIER) {
+                    if (e[s].type == FT_CUSTOMER && e[x].type == FT_SUPPLIER) {
                         return;
                     }
-                    if (e.type[last] > e.type[y]) {
+                    if (e[last].type > e[y].type) {
                         continue;
                     }
                     const double v = removal + D(x, y) - D(x, s) - D(last, y);
-                    if (v - best > margin) {
-                        best = v;
-                        candidate.savings = v;
-                        candidate.route = route;
-                        candidate.p = e.facility[p];
-                        candidate.fs = e.facility[s];
-                        candidate.positionS = e.position[s];
-                        candidate.fe = e.facility[last];
-                        candidate.positionE = e.position[last];
-                        candidate.n = e.facility[next];
-                        candidate.x = e.facility[x];
-                        candidate.y = e.facility[y];
-                        candidate.positionX = e.position[x];
-                        found = true;
+                    if (best.OfferBeyond(v, margin)) {
+                        candidate = {v,
+                                     route.route,
+                                     e[p].facility,
+                                     e[s].Place(),
+                                     e[last].Place(),
+                                     e[next].facility,
+                                     e[x].Place(),
+                                     e[y].facility};
                     }
                 }
             };
@@ -63,21 +66,18 @@ bool CExchangeImprovement::FindBestChainExchange(ChainExchangeCandidate& candida
             scan(next, n);
         }
     }
-    return found;
+    return best.Found();
 }
 
-void CExchangeImprovement::ApplyChainExchange(const ChainExchangeCandidate& candidate) {
-    m_record.m_dDistance -= candidate.savings;
-    m_record.m_dCost -= candidate.savings;
-    m_record.m_lExchangeCounter2 += 1;
-    m_record.m_dExchangeSavings2 += candidate.savings;
-    CRoute& route = *candidate.route;
+void CChainExchange::Apply(const ChainExchangeCandidate& c) {
+    CountStep(c.savings);
+    CRoute& route = *c.route;
     // The chain, first to last, each entry just after the one moved before it, the first after x.
-    CRoute::POSITION target = candidate.positionX;
-    CRoute::POSITION position = candidate.positionS;
+    CRoute::POSITION target = c.x.position;
+    CRoute::POSITION position = c.first.position;
     for (;;) {
         CRoute::POSITION next = std::next(position);
-        const bool last = position == candidate.positionE;
+        const bool last = position == c.last.position;
         route.MoveAfter(*position, position, target);
         if (last) {
             break;
@@ -85,17 +85,18 @@ void CExchangeImprovement::ApplyChainExchange(const ChainExchangeCandidate& cand
         target = position;
         position = next;
     }
-
-    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
-        const CFacility* const newLinks[] = {candidate.x, candidate.fs, candidate.fe,
-                                             candidate.y, candidate.p,  candidate.n};
-        const CFacility* const oldLinks[] = {candidate.p, candidate.fs, candidate.fe,
-                                             candidate.n, candidate.x,  candidate.y};
-        m_threeReport.Record(candidate.savings, newLinks, candidate.route);
-        ShowStep(m_threeReport, oldLinks, 3);
-    }
+    const CFacility* const newLinks[] = {c.x.facility, c.first.facility, c.last.facility,
+                                         c.y,          c.before,         c.after};
+    const CFacility* const oldLinks[] = {c.before, c.first.facility, c.last.facility,
+                                         c.after,  c.x.facility,     c.y};
+    ShowStep(c.savings, newLinks, oldLinks, 3, c.route);
 }
 
 ERunResult OnChainExchange(CTramletDoc& document) {
-    return RunExchangeCommand(document, EExchangeCommand::chain);
+    SExchangeWindows windows;
+    CChainExchange chain(document, windows.three);
+    SRunOptions options;
+    options.nameId = chain.GetNameId();
+    options.announce = false;
+    return RunExchangeCommand(document, options, {&chain}, static_cast<double>(document.GetChainLength()));
 }

@@ -1,6 +1,7 @@
 #include "improvement/move_facility.h"
 
 #include "framework/colours/color.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "framework/platform/user_interface.h"
 #include "framework/strings/format.h"
@@ -20,7 +21,8 @@ const char* const kNoMoveLine = "\nNo move with positive savings found\n\n";
 
 } // namespace
 
-CMoveFacility::CMoveFacility(CTramletDoc& document) : CBetweenRouteSearch(document) {}
+CMoveFacility::CMoveFacility(CTramletDoc& document)
+    : CBetweenRouteSearch(document, IDS_ALGO_MOVE_FACILITY, IDS_MOVE_REPORT_TITLE) {}
 
 bool CMoveFacility::FindBestMove(MoveCandidate& candidate) {
     candidate = MoveCandidate();
@@ -35,7 +37,7 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
     const std::vector<SScanEntry>& entries = m_view.entries;
     const std::vector<SScanRoute>& routes = m_view.routes;
     const size_t routeCount = routes.size();
-    double bestSavings = 0.0;
+    CLargestFirst bestSavings(0.0);
 
     for (size_t r1 = 0; r1 < routeCount; ++r1) {
         const SScanRoute& source = routes[r1];
@@ -81,18 +83,15 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
                     if (log != nullptr) {
                         WriteLinkLine(log, kInsertionLine, a.facility, b.facility, total);
                     }
-                    if (total > bestSavings) {
-                        bestSavings = total;
+                    if (bestSavings.Offer(total)) {
                         candidate.m_dSavings = total;
                         candidate.m_pSourceRoute = source.route;
-                        candidate.m_pFacility = f.facility;
-                        candidate.m_posFacility = f.position;
+                        candidate.m_facility = f.Place();
                         candidate.m_pPredecessor = p.facility;
                         candidate.m_pSuccessor = s.facility;
                         candidate.m_pTargetRoute = target.route;
                         candidate.m_pLinkFrom = a.facility;
-                        candidate.m_pLinkTo = b.facility;
-                        candidate.m_posLinkTo = b.position;
+                        candidate.m_linkTo = b.Place();
                     }
                 }
             }
@@ -100,11 +99,12 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
     }
 
     if (log != nullptr) {
-        if (bestSavings > 0.0) {
-            std::fprintf(log, kBestMoveHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings);
-            WriteBestLine(log, kBestMoveLine, candidate.m_pFacility, candidate.m_pPredecessor,
+        if (bestSavings.Found()) {
+            std::fprintf(log, kBestMoveHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings.Value());
+            WriteBestLine(log, kBestMoveLine, candidate.m_facility.facility, candidate.m_pPredecessor,
                           candidate.m_pSuccessor);
-            WriteLinkLine(log, kBestInsertionLine, candidate.m_pLinkFrom, candidate.m_pLinkTo, bestSavings);
+            WriteLinkLine(log, kBestInsertionLine, candidate.m_pLinkFrom, candidate.m_linkTo.facility,
+                          bestSavings.Value());
         } else {
             std::fputs(kNoMoveLine, log);
         }
@@ -114,23 +114,23 @@ void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {
 void CMoveFacility::ApplyMove(const MoveCandidate& candidate) {
     CRoute* source = candidate.m_pSourceRoute;
     CRoute* target = candidate.m_pTargetRoute;
-    CFacility* f = candidate.m_pFacility;
+    CFacility* f = candidate.m_facility.facility;
     const double savings = candidate.m_dSavings;
 
     // f enters the target route before it leaves the source route, so that a failure to make
     // room for it leaves both routes as they were.
-    target->InsertBefore(f, candidate.m_posLinkTo, true);
-    source->RemoveFacility(f, candidate.m_posFacility, false);
+    target->InsertBefore(f, candidate.m_linkTo.position, true);
+    source->RemoveFacility(f, candidate.m_facility.position, false);
 
     CountStep(savings);
 
     if (m_document.GetReportLevel() >= REPORT_STANDARD) {
         CStepDisplayRoutes display(m_document);
         display.Add({candidate.m_pPredecessor, f, candidate.m_pSuccessor}, COLOR_RED);
-        display.Add({candidate.m_pLinkFrom, candidate.m_pLinkTo}, COLOR_RED);
+        display.Add({candidate.m_pLinkFrom, candidate.m_linkTo.facility}, COLOR_RED);
         m_report.m_pFacility[0] = f;
         m_report.m_pFacility[1] = candidate.m_pLinkFrom;
-        m_report.m_pFacility[2] = candidate.m_pLinkTo;
+        m_report.m_pFacility[2] = candidate.m_linkTo.facility;
         m_report.m_pRoute[1] = target;
         ShowStep(savings, display);
     }
@@ -141,38 +141,22 @@ void CMoveFacility::ApplyMove(const MoveCandidate& candidate) {
     }
 }
 
-void CMoveFacility::ShowReport() const {
+std::vector<SStatusField> CMoveFacility::GetReportFields() const {
     const CRoute* target = m_report.m_pRoute[1];
-    GetUserInterface().ShowStatusWindow(
-        LoadImprovementString(IDS_MOVE_REPORT_TITLE),
-        {
-            {LoadImprovementString(IDS_MOVE_REPORT_COUNT), FormatString("%d", m_report.m_lCount)},
-            {LoadImprovementString(IDS_MOVE_REPORT_FACILITY), FormatReportFacility(m_report.m_pFacility[0])},
-            {LoadImprovementString(IDS_MOVE_REPORT_PREDECESSOR),
-             FormatReportFacility(m_report.m_pFacility[1])},
-            {LoadImprovementString(IDS_MOVE_REPORT_SUCCESSOR), FormatReportFacility(m_report.m_pFacility[2])},
-            {LoadImprovementString(IDS_MOVE_REPORT_LINEHAUL_CAPACITY),
-             FormatReportCapacity(target, FT_CUSTOMER)},
-            {LoadImprovementString(IDS_MOVE_REPORT_BACKHAUL_CAPACITY),
-             FormatReportCapacity(target, FT_SUPPLIER)},
-            {LoadImprovementString(IDS_MOVE_REPORT_SAVINGS), FormatString("%.2lf", m_report.m_dLastSavings)},
-            {LoadImprovementString(IDS_REPORT_TOTAL_DISTANCE),
-             FormatString("%.2lf", m_document.GetCurrentSolution().m_dDistance)},
-        });
-}
-
-void CMoveFacility::Run(CAlgoStat& record) {
-    MoveCandidate candidate;
-    RunSteps(record, [&] {
-        if (!FindBestMove(candidate)) {
-            return false;
-        }
-        ApplyMove(candidate);
-        return true;
-    });
+    return {
+        {LoadImprovementString(IDS_MOVE_REPORT_COUNT), FormatString("%d", m_report.m_lCount)},
+        {LoadImprovementString(IDS_MOVE_REPORT_FACILITY), FormatReportFacility(m_report.m_pFacility[0])},
+        {LoadImprovementString(IDS_MOVE_REPORT_PREDECESSOR), FormatReportFacility(m_report.m_pFacility[1])},
+        {LoadImprovementString(IDS_MOVE_REPORT_SUCCESSOR), FormatReportFacility(m_report.m_pFacility[2])},
+        {LoadImprovementString(IDS_MOVE_REPORT_LINEHAUL_CAPACITY), FormatReportCapacity(target, FT_CUSTOMER)},
+        {LoadImprovementString(IDS_MOVE_REPORT_BACKHAUL_CAPACITY), FormatReportCapacity(target, FT_SUPPLIER)},
+        {LoadImprovementString(IDS_MOVE_REPORT_SAVINGS), FormatString("%.2lf", m_report.m_dLastSavings)},
+        {LoadImprovementString(IDS_REPORT_TOTAL_DISTANCE),
+         FormatString("%.2lf", m_document.GetCurrentSolution().m_dDistance)},
+    };
 }
 
 ERunResult RunMoveFacility(CTramletDoc& document) {
     CMoveFacility move(document);
-    return RunBetweenRouteSearch(document, move, IDS_ALGO_MOVE_FACILITY, IDS_MOVE_REPORT_TITLE);
+    return RunBetweenRouteSearch(document, move);
 }

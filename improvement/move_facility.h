@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <vector>
 
-#include "improvement/move_swap_common.h"
+#include "improvement/between_route_search.h"
 #include "model/route.h"
 #include "runs/run_frame.h"
 
@@ -15,14 +16,12 @@ class CTramletDoc;
 struct MoveCandidate {
     double m_dSavings = 0.0;
     CRoute* m_pSourceRoute = nullptr;
-    CFacility* m_pFacility = nullptr;
-    CRoute::POSITION m_posFacility{};
+    SRoutePlace m_facility;
     CFacility* m_pPredecessor = nullptr;
     CFacility* m_pSuccessor = nullptr;
     CRoute* m_pTargetRoute = nullptr;
     CFacility* m_pLinkFrom = nullptr; // a
-    CFacility* m_pLinkTo = nullptr;   // b
-    CRoute::POSITION m_posLinkTo{};
+    SRoutePlace m_linkTo;             // b
 };
 
 // Move Facility: a best-improvement local search that takes one customer or supplier out of
@@ -38,13 +37,15 @@ public:
     // the step and deletes the source route when it has become empty.
     void ApplyMove(const MoveCandidate& candidate);
 
-    // The whole run inside the frame: the check at Standard, the status window, the steps until
-    // no move saves anything, and the record's count and delta objective.
-    void Run(CAlgoStat& record) override;
+    // The operator's scan and step, on the move it keeps.
+    bool FindBest() override { return FindBestMove(m_best); }
+    void ApplyBest() override { ApplyMove(m_best); }
 
 private:
     void Scan(MoveCandidate& candidate, std::FILE* log);
-    void ShowReport() const override;
+    std::vector<SStatusField> GetReportFields() const override;
+
+    MoveCandidate m_best;
 };
 
 // The Move Facility command: refused (nothing happens) while an algorithm runs or with fewer

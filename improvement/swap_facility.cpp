@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "framework/colours/color.h"
+#include "framework/numeric/first_best.h"
 #include "framework/parameters/long_parameter.h"
 #include "framework/platform/user_interface.h"
 #include "framework/strings/format.h"
@@ -35,7 +36,8 @@ struct SBestPlace {
 
 } // namespace
 
-CSwapFacility::CSwapFacility(CTramletDoc& document) : CBetweenRouteSearch(document) {}
+CSwapFacility::CSwapFacility(CTramletDoc& document)
+    : CBetweenRouteSearch(document, IDS_ALGO_SWAP_FACILITY, IDS_SWAP_REPORT_TITLE) {}
 
 bool CSwapFacility::FindBestSwap(SwapCandidate& candidate) {
     candidate = SwapCandidate();
@@ -53,7 +55,7 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
     const std::vector<SScanEntry>& entries = m_view.entries;
     const std::vector<SScanRoute>& routes = m_view.routes;
     const size_t routeCount = routes.size();
-    double bestSavings = 0.0;
+    CLargestFirst bestSavings(0.0);
 
     for (size_t r1 = 0; r1 < routeCount; ++r1) {
         const SScanRoute& first = routes[r1];
@@ -188,27 +190,22 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
                         }
 
                         const double total = value1->value + w;
-                        if (total > bestSavings && value1->from >= 0) {
-                            bestSavings = total;
+                        if (value1->from >= 0 && bestSavings.Offer(total)) {
                             const SScanEntry& e = entries[value1->from];
                             const SScanEntry& g = entries[value1->to];
                             candidate.m_dSavings = total;
                             candidate.m_pFirstRoute = first.route;
                             candidate.m_pSecondRoute = second.route;
-                            candidate.m_pFacility1 = f1.facility;
-                            candidate.m_posFacility1 = f1.position;
+                            candidate.m_facility1 = f1.Place();
                             candidate.m_pPredecessor1 = p1.facility;
                             candidate.m_pSuccessor1 = s1.facility;
-                            candidate.m_pFacility2 = f2.facility;
-                            candidate.m_posFacility2 = f2.position;
+                            candidate.m_facility2 = f2.Place();
                             candidate.m_pPredecessor2 = p2.facility;
                             candidate.m_pSuccessor2 = s2.facility;
                             candidate.m_pLinkFrom1 = e.facility;
-                            candidate.m_pLinkTo1 = g.facility;
-                            candidate.m_posLinkTo1 = g.position;
+                            candidate.m_linkTo1 = g.Place();
                             candidate.m_pLinkFrom2 = c.facility;
-                            candidate.m_pLinkTo2 = dd.facility;
-                            candidate.m_posLinkTo2 = dd.position;
+                            candidate.m_linkTo2 = dd.Place();
                         }
                     }
                 }
@@ -217,16 +214,16 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
     }
 
     if (log != nullptr) {
-        if (bestSavings > 0.0) {
-            std::fprintf(log, kBestSwapHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings);
-            WriteBestLine(log, kBestFirstLine, candidate.m_pFacility1, candidate.m_pPredecessor1,
+        if (bestSavings.Found()) {
+            std::fprintf(log, kBestSwapHeading, m_lSteps + 1, m_dCumulativeSavings + bestSavings.Value());
+            WriteBestLine(log, kBestFirstLine, candidate.m_facility1.facility, candidate.m_pPredecessor1,
                           candidate.m_pSuccessor1);
-            WriteLinkLine(log, kBestFirstInsertionLine, candidate.m_pLinkFrom1, candidate.m_pLinkTo1,
-                          bestSavings);
-            WriteBestLine(log, kBestSecondLine, candidate.m_pFacility2, candidate.m_pPredecessor2,
+            WriteLinkLine(log, kBestFirstInsertionLine, candidate.m_pLinkFrom1, candidate.m_linkTo1.facility,
+                          bestSavings.Value());
+            WriteBestLine(log, kBestSecondLine, candidate.m_facility2.facility, candidate.m_pPredecessor2,
                           candidate.m_pSuccessor2);
-            WriteLinkLine(log, kBestSecondInsertionLine, candidate.m_pLinkFrom2, candidate.m_pLinkTo2,
-                          bestSavings);
+            WriteLinkLine(log, kBestSecondInsertionLine, candidate.m_pLinkFrom2, candidate.m_linkTo2.facility,
+                          bestSavings.Value());
         } else {
             std::fputs(kNoSwapLine, log);
         }
@@ -236,88 +233,69 @@ void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {
 void CSwapFacility::ApplySwap(const SwapCandidate& candidate) {
     CRoute* first = candidate.m_pFirstRoute;
     CRoute* second = candidate.m_pSecondRoute;
-    CFacility* f1 = candidate.m_pFacility1;
-    CFacility* f2 = candidate.m_pFacility2;
+    CFacility* f1 = candidate.m_facility1.facility;
+    CFacility* f2 = candidate.m_facility2.facility;
     const double savings = candidate.m_dSavings;
 
     // Both facilities enter their new routes before they leave the old ones, so that a failure
     // to make room leaves the routes as they were.
-    CRoute::POSITION entered1 = second->InsertBefore(f1, candidate.m_posLinkTo1, true);
+    CRoute::POSITION entered1 = second->InsertBefore(f1, candidate.m_linkTo1.position, true);
     try {
-        first->InsertBefore(f2, candidate.m_posLinkTo2, true);
+        first->InsertBefore(f2, candidate.m_linkTo2.position, true);
     } catch (...) {
         second->RemoveFacility(f1, entered1, false);
         f1->SetRoute(first);
         throw;
     }
-    first->RemoveFacility(f1, candidate.m_posFacility1, false);
-    second->RemoveFacility(f2, candidate.m_posFacility2, false);
+    first->RemoveFacility(f1, candidate.m_facility1.position, false);
+    second->RemoveFacility(f2, candidate.m_facility2.position, false);
 
     CountStep(savings);
 
     if (m_document.GetReportLevel() >= REPORT_STANDARD) {
         CStepDisplayRoutes display(m_document);
         display.Add({candidate.m_pPredecessor1, f1, candidate.m_pSuccessor1}, COLOR_MAGENTA);
-        display.Add({candidate.m_pLinkFrom2, candidate.m_pLinkTo2}, COLOR_RED);
+        display.Add({candidate.m_pLinkFrom2, candidate.m_linkTo2.facility}, COLOR_RED);
         display.Add({candidate.m_pPredecessor2, f2, candidate.m_pSuccessor2}, COLOR_RED);
-        display.Add({candidate.m_pLinkFrom1, candidate.m_pLinkTo1}, COLOR_MAGENTA);
+        display.Add({candidate.m_pLinkFrom1, candidate.m_linkTo1.facility}, COLOR_MAGENTA);
         m_report.m_pFacility[0] = f1;
         m_report.m_pFacility[1] = candidate.m_pLinkFrom1;
-        m_report.m_pFacility[2] = candidate.m_pLinkTo1;
+        m_report.m_pFacility[2] = candidate.m_linkTo1.facility;
         m_report.m_pFacility[3] = f2;
         m_report.m_pFacility[4] = candidate.m_pLinkFrom2;
-        m_report.m_pFacility[5] = candidate.m_pLinkTo2;
+        m_report.m_pFacility[5] = candidate.m_linkTo2.facility;
         m_report.m_pRoute[0] = second;
         m_report.m_pRoute[1] = first;
         ShowStep(savings, display);
     }
 }
 
-void CSwapFacility::ShowReport() const {
+std::vector<SStatusField> CSwapFacility::GetReportFields() const {
     const CRoute* route1 = m_report.m_pRoute[0];
     const CRoute* route2 = m_report.m_pRoute[1];
-    GetUserInterface().ShowStatusWindow(
-        LoadImprovementString(IDS_SWAP_REPORT_TITLE),
-        {
-            {LoadImprovementString(IDS_SWAP_REPORT_COUNT), FormatString("%d", m_report.m_lCount)},
-            {LoadImprovementString(IDS_SWAP_REPORT_FACILITY_1),
-             FormatReportFacility(m_report.m_pFacility[0])},
-            {LoadImprovementString(IDS_SWAP_REPORT_PREDECESSOR_1),
-             FormatReportFacility(m_report.m_pFacility[1])},
-            {LoadImprovementString(IDS_SWAP_REPORT_SUCCESSOR_1),
-             FormatReportFacility(m_report.m_pFacility[2])},
-            {LoadImprovementString(IDS_SWAP_REPORT_LINEHAUL_CAPACITY_1),
-             FormatReportCapacity(route1, FT_CUSTOMER)},
-            {LoadImprovementString(IDS_SWAP_REPORT_BACKHAUL_CAPACITY_1),
-             FormatReportCapacity(route1, FT_SUPPLIER)},
-            {LoadImprovementString(IDS_SWAP_REPORT_FACILITY_2),
-             FormatReportFacility(m_report.m_pFacility[3])},
-            {LoadImprovementString(IDS_SWAP_REPORT_PREDECESSOR_2),
-             FormatReportFacility(m_report.m_pFacility[4])},
-            {LoadImprovementString(IDS_SWAP_REPORT_SUCCESSOR_2),
-             FormatReportFacility(m_report.m_pFacility[5])},
-            {LoadImprovementString(IDS_SWAP_REPORT_LINEHAUL_CAPACITY_2),
-             FormatReportCapacity(route2, FT_CUSTOMER)},
-            {LoadImprovementString(IDS_SWAP_REPORT_BACKHAUL_CAPACITY_2),
-             FormatReportCapacity(route2, FT_SUPPLIER)},
-            {LoadImprovementString(IDS_SWAP_REPORT_SAVINGS), FormatString("%.2lf", m_report.m_dLastSavings)},
-            {LoadImprovementString(IDS_REPORT_TOTAL_DISTANCE),
-             FormatString("%.2lf", m_document.GetCurrentSolution().m_dDistance)},
-        });
-}
-
-void CSwapFacility::Run(CAlgoStat& record) {
-    SwapCandidate candidate;
-    RunSteps(record, [&] {
-        if (!FindBestSwap(candidate)) {
-            return false;
-        }
-        ApplySwap(candidate);
-        return true;
-    });
+    return {
+        {LoadImprovementString(IDS_SWAP_REPORT_COUNT), FormatString("%d", m_report.m_lCount)},
+        {LoadImprovementString(IDS_SWAP_REPORT_FACILITY_1), FormatReportFacility(m_report.m_pFacility[0])},
+        {LoadImprovementString(IDS_SWAP_REPORT_PREDECESSOR_1), FormatReportFacility(m_report.m_pFacility[1])},
+        {LoadImprovementString(IDS_SWAP_REPORT_SUCCESSOR_1), FormatReportFacility(m_report.m_pFacility[2])},
+        {LoadImprovementString(IDS_SWAP_REPORT_LINEHAUL_CAPACITY_1),
+         FormatReportCapacity(route1, FT_CUSTOMER)},
+        {LoadImprovementString(IDS_SWAP_REPORT_BACKHAUL_CAPACITY_1),
+         FormatReportCapacity(route1, FT_SUPPLIER)},
+        {LoadImprovementString(IDS_SWAP_REPORT_FACILITY_2), FormatReportFacility(m_report.m_pFacility[3])},
+        {LoadImprovementString(IDS_SWAP_REPORT_PREDECESSOR_2), FormatReportFacility(m_report.m_pFacility[4])},
+        {LoadImprovementString(IDS_SWAP_REPORT_SUCCESSOR_2), FormatReportFacility(m_report.m_pFacility[5])},
+        {LoadImprovementString(IDS_SWAP_REPORT_LINEHAUL_CAPACITY_2),
+         FormatReportCapacity(route2, FT_CUSTOMER)},
+        {LoadImprovementString(IDS_SWAP_REPORT_BACKHAUL_CAPACITY_2),
+         FormatReportCapacity(route2, FT_SUPPLIER)},
+        {LoadImprovementString(IDS_SWAP_REPORT_SAVINGS), FormatString("%.2lf", m_report.m_dLastSavings)},
+        {LoadImprovementString(IDS_REPORT_TOTAL_DISTANCE),
+         FormatString("%.2lf", m_document.GetCurrentSolution().m_dDistance)},
+    };
 }
 
 ERunResult RunSwapFacility(CTramletDoc& document) {
     CSwapFacility swap(document);
-    return RunBetweenRouteSearch(document, swap, IDS_ALGO_SWAP_FACILITY, IDS_SWAP_REPORT_TITLE);
+    return RunBetweenRouteSearch(document, swap);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <vector>
 
-#include "improvement/move_swap_common.h"
+#include "improvement/between_route_search.h"
 #include "model/route.h"
 #include "runs/run_frame.h"
 
@@ -17,20 +18,16 @@ struct SwapCandidate {
     double m_dSavings = 0.0;
     CRoute* m_pFirstRoute = nullptr;
     CRoute* m_pSecondRoute = nullptr;
-    CFacility* m_pFacility1 = nullptr;
-    CRoute::POSITION m_posFacility1{};
+    SRoutePlace m_facility1;
     CFacility* m_pPredecessor1 = nullptr;
     CFacility* m_pSuccessor1 = nullptr;
-    CFacility* m_pFacility2 = nullptr;
-    CRoute::POSITION m_posFacility2{};
+    SRoutePlace m_facility2;
     CFacility* m_pPredecessor2 = nullptr;
     CFacility* m_pSuccessor2 = nullptr;
     CFacility* m_pLinkFrom1 = nullptr; // e
-    CFacility* m_pLinkTo1 = nullptr;   // g
-    CRoute::POSITION m_posLinkTo1{};
+    SRoutePlace m_linkTo1;             // g
     CFacility* m_pLinkFrom2 = nullptr; // c
-    CFacility* m_pLinkTo2 = nullptr;   // d
-    CRoute::POSITION m_posLinkTo2{};
+    SRoutePlace m_linkTo2;             // d
 };
 
 // Swap Facility: a best-improvement local search that exchanges a customer or supplier of one
@@ -47,12 +44,15 @@ public:
     // shows the step.
     void ApplySwap(const SwapCandidate& candidate);
 
-    // The whole run inside the frame (as CMoveFacility::Run).
-    void Run(CAlgoStat& record) override;
+    // The operator's scan and step, on the swap it keeps.
+    bool FindBest() override { return FindBestSwap(m_best); }
+    void ApplyBest() override { ApplySwap(m_best); }
 
 private:
     void Scan(SwapCandidate& candidate, std::FILE* log);
-    void ShowReport() const override;
+    std::vector<SStatusField> GetReportFields() const override;
+
+    SwapCandidate m_best;
 };
 
 // The Swap Facility command: refused as Move Facility, otherwise the run.

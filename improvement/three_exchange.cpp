@@ -2,43 +2,33 @@
 
 #include <iterator>
 
+#include "framework/numeric/first_best.h"
+#include "improvement/two_exchange.h"
 #include "model/tramlet_doc.h"
-#include "runs/algo_stat.h"
+#include "runs/runs_strings.h"
 
-bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candidate) {
+unsigned CThreeExchange::GetNameId() const {
+    return IDS_ALGO_THREE_EXCHANGE;
+}
+
+bool CThreeExchange::Scan(ThreeExchangeCandidate& candidate) {
     candidate = ThreeExchangeCandidate{};
     if (!PrepareScan()) {
         return false;
     }
     const bool reversals = m_document.GetAsymmetric() == 0;
-    double best = 0.0;
-    bool found = false;
-    const SRouteEntries& e = m_entries;
-    for (int r = 0; r < m_document.GetNumberOfRoutes(); ++r) {
-        CRoute* route = m_document.GetRoute(r);
-        if (route->GetSize() < 5 || !LoadRoute(*route)) {
+    CLargestFirst best(0.0);
+    for (const SScanRoute& route : m_view.routes) {
+        if (!IsScanned(route, 5)) {
             continue;
         }
-        const int n = route->GetSize() - 1;
-        const double margin = Margin(route->GetDistance());
+        const SScanEntry* e = m_view.Entries(route);
+        auto D = [&](int from, int to) { return Distance(e[from], e[to]); };
+        const int n = route.size - 1;
+        const double margin = Margin(route);
         auto take = [&](double savings, int form, int a, int b, int c) {
-            best = savings;
-            candidate.savings = savings;
-            candidate.route = route;
-            candidate.form = form;
-            candidate.fa = e.facility[a];
-            candidate.positionA = e.position[a];
-            candidate.fa1 = e.facility[a + 1];
-            candidate.positionA1 = e.position[a + 1];
-            candidate.fb = e.facility[b];
-            candidate.positionB = e.position[b];
-            candidate.fb1 = e.facility[b + 1];
-            candidate.positionB1 = e.position[b + 1];
-            candidate.fc = e.facility[c];
-            candidate.positionC = e.position[c];
-            candidate.fc1 = e.facility[c + 1];
-            candidate.positionC1 = e.position[c + 1];
-            found = true;
+            candidate = {savings,      route.route,      form,         e[a].Place(),    e[a + 1].Place(),
+                         e[b].Place(), e[b + 1].Place(), e[c].Place(), e[c + 1].Place()};
         };
         // Links a < b < c; the segments fa+1 ... fb and fb+1 ... fc are never empty.
         for (int a = 0; a + 3 <= n; ++a) {
@@ -46,16 +36,16 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
                 for (int c = b + 1; c + 1 <= n; ++c) {
                     const double old = D(a, a + 1) + D(b, b + 1) + D(c, c + 1);
                     // Segment exchange: both segments together of one type.
-                    if (e.type[c] <= e.type[a + 1]) {
+                    if (e[c].type <= e[a + 1].type) {
                         const double w0 = old - D(a, b + 1) - D(c, a + 1) - D(b, c + 1);
-                        if (w0 - best > margin) {
+                        if (best.OfferBeyond(w0, margin)) {
                             take(w0, THREE_EXCHANGE_SEGMENTS, a, b, c);
                         }
                     }
                     // Double reversal: each segment of one type.
-                    if (reversals && e.type[b] <= e.type[a + 1] && e.type[c] <= e.type[b + 1]) {
+                    if (reversals && e[b].type <= e[a + 1].type && e[c].type <= e[b + 1].type) {
                         const double w1 = old - D(a, b) - D(a + 1, c) - D(b + 1, c + 1);
-                        if (w1 - best > margin) {
+                        if (best.OfferBeyond(w1, margin)) {
                             take(w1, THREE_EXCHANGE_REVERSALS, a, b, c);
                         }
                     }
@@ -63,46 +53,44 @@ bool CExchangeImprovement::FindBestThreeExchange(ThreeExchangeCandidate& candida
             }
         }
     }
-    return found;
+    return best.Found();
 }
 
-void CExchangeImprovement::ApplyThreeExchange(const ThreeExchangeCandidate& candidate) {
-    m_record.m_dDistance -= candidate.savings;
-    m_record.m_dCost -= candidate.savings;
-    m_record.m_lExchangeCounter2 += 1;
-    m_record.m_dExchangeSavings2 += candidate.savings;
-    CRoute& route = *candidate.route;
-    if (candidate.form == THREE_EXCHANGE_SEGMENTS) {
-        // fa+1 ... fb, in order, each just before fc+1: fa, fb+1 ... fc, fa+1 ... fb, fc+1.
-        CRoute::POSITION position = candidate.positionA1;
+void CThreeExchange::Apply(const ThreeExchangeCandidate& x) {
+    CountStep(x.savings);
+    CRoute& route = *x.route;
+    if (x.form == THREE_EXCHANGE_SEGMENTS) {
+        // aNext ... b, in order, each just before cNext: a, bNext ... c, aNext ... b, cNext.
+        CRoute::POSITION position = x.aNext.position;
         for (;;) {
             CRoute::POSITION next = std::next(position);
-            const bool last = position == candidate.positionB;
-            route.MoveBefore(*position, position, candidate.positionC1);
+            const bool last = position == x.b.position;
+            route.MoveBefore(*position, position, x.cNext.position);
             if (last) {
                 break;
             }
             position = next;
         }
     } else {
-        ReverseRun(route, candidate.positionA1, candidate.positionB);
-        ReverseRun(route, candidate.positionB1, candidate.positionC);
+        ReverseRun(route, x.aNext.position, x.b.position);
+        ReverseRun(route, x.bNext.position, x.c.position);
     }
-
-    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
-        const CFacility* const segmentLinks[] = {candidate.fa,  candidate.fb1, candidate.fc,
-                                                 candidate.fa1, candidate.fb,  candidate.fc1};
-        const CFacility* const reversalLinks[] = {candidate.fa, candidate.fb,  candidate.fa1,
-                                                  candidate.fc, candidate.fb1, candidate.fc1};
-        const CFacility* const oldLinks[] = {candidate.fa,  candidate.fa1, candidate.fb,
-                                             candidate.fb1, candidate.fc,  candidate.fc1};
-        m_threeReport.Record(candidate.savings,
-                             candidate.form == THREE_EXCHANGE_SEGMENTS ? segmentLinks : reversalLinks,
-                             candidate.route);
-        ShowStep(m_threeReport, oldLinks, 3);
-    }
+    const CFacility* const segmentLinks[] = {x.a.facility,     x.bNext.facility, x.c.facility,
+                                             x.aNext.facility, x.b.facility,     x.cNext.facility};
+    const CFacility* const reversalLinks[] = {x.a.facility, x.b.facility,     x.aNext.facility,
+                                              x.c.facility, x.bNext.facility, x.cNext.facility};
+    const CFacility* const oldLinks[] = {x.a.facility,     x.aNext.facility, x.b.facility,
+                                         x.bNext.facility, x.c.facility,     x.cNext.facility};
+    ShowStep(x.savings, x.form == THREE_EXCHANGE_SEGMENTS ? segmentLinks : reversalLinks, oldLinks, 3,
+             x.route);
 }
 
 ERunResult OnThreeExchange(CTramletDoc& document) {
-    return RunExchangeCommand(document, EExchangeCommand::three);
+    SExchangeWindows windows;
+    CTwoExchange two(document, windows.two);
+    CThreeExchange three(document, windows.three);
+    SRunOptions options;
+    options.nameId = three.GetNameId();
+    // Two-exchanges first, a three-exchange when none is left.
+    return RunExchangeCommand(document, options, {&two, &three});
 }

@@ -1,72 +1,67 @@
 #include "improvement/two_exchange.h"
 
+#include "framework/numeric/first_best.h"
 #include "model/tramlet_doc.h"
-#include "runs/algo_stat.h"
+#include "runs/runs_strings.h"
 
-bool CExchangeImprovement::FindBestTwoExchange(TwoExchangeCandidate& candidate) {
+unsigned CTwoExchange::GetNameId() const {
+    return IDS_ALGO_TWO_EXCHANGE;
+}
+
+bool CTwoExchange::Supports(const CTramletDoc& document) const {
+    return document.GetAsymmetric() == 0;
+}
+
+bool CTwoExchange::Scan(TwoExchangeCandidate& candidate) {
     candidate = TwoExchangeCandidate{};
-    if (m_document.GetAsymmetric() != 0 || !PrepareScan()) {
+    if (!Supports(m_document) || !PrepareScan()) {
         return false;
     }
-    double best = 0.0;
-    bool found = false;
-    const SRouteEntries& e = m_entries;
-    for (int r = 0; r < m_document.GetNumberOfRoutes(); ++r) {
-        CRoute* route = m_document.GetRoute(r);
-        if (route->GetSize() < 4 || !LoadRoute(*route)) {
+    CLargestFirst best(0.0);
+    for (const SScanRoute& route : m_view.routes) {
+        if (!IsScanned(route, 4)) {
             continue;
         }
-        const int n = route->GetSize() - 1; // the closing depot
-        const double margin = Margin(route->GetDistance());
+        const SScanEntry* e = m_view.Entries(route);
+        auto D = [&](int from, int to) { return Distance(e[from], e[to]); };
+        const int n = route.size - 1; // the closing depot
+        const double margin = Margin(route);
         for (int i = 0; i + 1 < n; ++i) {
             // The reversed run fi+1 ... fj holds one type only.
-            if (e.type[i + 2] > e.type[i + 1]) {
+            if (e[i + 2].type > e[i + 1].type) {
                 continue;
             }
             for (int j = i + 2; j < n; ++j) {
                 // Reversing the whole interior of the route changes nothing.
-                if (e.facility[j + 1] == e.facility[i]) {
+                if (e[j + 1].facility == e[i].facility) {
                     break;
                 }
                 const double v = D(i, i + 1) + D(j, j + 1) - D(i, j) - D(i + 1, j + 1);
-                if (v - best > margin) {
-                    best = v;
-                    candidate.savings = v;
-                    candidate.route = route;
-                    candidate.fi = e.facility[i];
-                    candidate.positionI = e.position[i];
-                    candidate.fi1 = e.facility[i + 1];
-                    candidate.positionI1 = e.position[i + 1];
-                    candidate.fj = e.facility[j];
-                    candidate.positionJ = e.position[j];
-                    candidate.fj1 = e.facility[j + 1];
-                    candidate.positionJ1 = e.position[j + 1];
-                    found = true;
+                if (best.OfferBeyond(v, margin)) {
+                    candidate = {
+                        v, route.route, e[i].Place(), e[i + 1].Place(), e[j].Place(), e[j + 1].Place()};
                 }
-                if (e.type[j + 1] > e.type[i + 1] || j + 1 == n) {
+                if (e[j + 1].type > e[i + 1].type || j + 1 == n) {
                     break;
                 }
             }
         }
     }
-    return found;
+    return best.Found();
 }
 
-void CExchangeImprovement::ApplyTwoExchange(const TwoExchangeCandidate& candidate) {
-    m_record.m_dDistance -= candidate.savings;
-    m_record.m_dCost -= candidate.savings;
-    m_record.m_lExchangeCounter1 += 1;
-    m_record.m_dExchangeSavings1 += candidate.savings;
-    ReverseRun(*candidate.route, candidate.positionI1, candidate.positionJ);
-
-    if (m_document.GetReportLevel() >= REPORT_STANDARD) {
-        const CFacility* const newLinks[] = {candidate.fi, candidate.fj, candidate.fi1, candidate.fj1};
-        const CFacility* const oldLinks[] = {candidate.fi, candidate.fi1, candidate.fj, candidate.fj1};
-        m_twoReport.Record(candidate.savings, newLinks, candidate.route);
-        ShowStep(m_twoReport, oldLinks, 2);
-    }
+void CTwoExchange::Apply(const TwoExchangeCandidate& c) {
+    CountStep(c.savings);
+    ReverseRun(*c.route, c.iNext.position, c.j.position);
+    const CFacility* const newLinks[] = {c.i.facility, c.j.facility, c.iNext.facility, c.jNext.facility};
+    const CFacility* const oldLinks[] = {c.i.facility, c.iNext.facility, c.j.facility, c.jNext.facility};
+    ShowStep(c.savings, newLinks, oldLinks, 2, c.route);
 }
 
 ERunResult OnTwoExchange(CTramletDoc& document) {
-    return RunExchangeCommand(document, EExchangeCommand::two);
+    SExchangeWindows windows;
+    CTwoExchange two(document, windows.two);
+    SRunOptions options;
+    options.nameId = two.GetNameId();
+    return RunExchangeCommand(document, options, {&two});
 }

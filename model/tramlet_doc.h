@@ -93,6 +93,9 @@ public:
     // is not a facility of its type, a reference to an object outside the project, a distance
     // matrix of the wrong size) is refused with a generic archive exception.
     void Serialize(CArchive& archive) override;
+    // The two halves of Serialize: the store and the load of the program part.
+    void StoreProgramPart(CArchive& archive);
+    void LoadProgramPart(CArchive& archive);
     // The Open command on path: a ".dat" file (or any file while importing) is imported as text;
     // otherwise the archive is read, falling back to the text import when that fails while
     // importing. After a read: the current record reset, labels of old archives updated, the

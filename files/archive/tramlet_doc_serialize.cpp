@@ -28,53 +28,60 @@ constexpr int kMaxQuantity = 32767;
 
 void CTramletDoc::Serialize(CArchive& archive) {
     if (archive.IsStoring()) {
-        CSableDocument::Serialize(archive);
-        // The framework part ends with the route preferences, which this document keeps.
-        m_RoutePreferences.Serialize(archive);
-        for (int count : m_lSpecifiedCount) {
-            archive << count;
-        }
-        archive << m_lTotalQuantity[FT_CUSTOMER] << m_lTotalQuantity[FT_SUPPLIER]
-                << m_lTotalQuantity[FT_DEPOT] << static_cast<std::int32_t>(0);
-        archive << static_cast<std::int32_t>(GetAsymmetric());
-        archive << m_lStartingAngle << m_lChainLength << m_dCrossoverPenaltyFactor << m_lRandomizationDepth;
-
-        archive.WriteClass(RUNTIME_CLASS(CFacility));
-        for (const auto& facilities : m_facilities) {
-            CObArray array;
-            for (const auto& f : facilities) {
-                array.Add(f.get());
-            }
-            array.Serialize(archive);
-        }
-        archive.WriteClass(RUNTIME_CLASS(CRoute));
-        CObArray routes;
-        for (const auto& route : m_routes) {
-            routes.Add(route.get());
-        }
-        routes.Serialize(archive);
-
-        // The label tables, as the objects' labels give them.
-        for (const auto& facilities : m_facilities) {
-            CMapStringToOb table;
-            for (const auto& f : facilities) {
-                table.SetAt(f->GetLabel(), f.get());
-            }
-            table.Serialize(archive);
-        }
-        CMapStringToOb routeTable;
-        for (const auto& route : m_routes) {
-            routeTable.SetAt(route->GetLabel(), route.get());
-        }
-        routeTable.Serialize(archive);
-
-        m_DistanceData.GetMatrix().Serialize(archive);
-        m_NumberOfVehicles.Serialize(archive);
-        m_VehicleCapacity.Serialize(archive);
-        m_InfeasibilityPenalty.Serialize(archive);
-        return;
+        StoreProgramPart(archive);
+    } else {
+        LoadProgramPart(archive);
     }
+}
 
+void CTramletDoc::StoreProgramPart(CArchive& archive) {
+    CSableDocument::Serialize(archive);
+    // The framework part ends with the route preferences, which this document keeps.
+    m_RoutePreferences.Serialize(archive);
+    for (int count : m_lSpecifiedCount) {
+        archive << count;
+    }
+    archive << m_lTotalQuantity[FT_CUSTOMER] << m_lTotalQuantity[FT_SUPPLIER] << m_lTotalQuantity[FT_DEPOT]
+            << static_cast<std::int32_t>(0);
+    archive << static_cast<std::int32_t>(GetAsymmetric());
+    archive << m_lStartingAngle << m_lChainLength << m_dCrossoverPenaltyFactor << m_lRandomizationDepth;
+
+    archive.WriteClass(RUNTIME_CLASS(CFacility));
+    for (const auto& facilities : m_facilities) {
+        CObArray array;
+        for (const auto& f : facilities) {
+            array.Add(f.get());
+        }
+        array.Serialize(archive);
+    }
+    archive.WriteClass(RUNTIME_CLASS(CRoute));
+    CObArray routes;
+    for (const auto& route : m_routes) {
+        routes.Add(route.get());
+    }
+    routes.Serialize(archive);
+
+    // The label tables, as the objects' labels give them.
+    for (const auto& facilities : m_facilities) {
+        CMapStringToOb table;
+        for (const auto& f : facilities) {
+            table.SetAt(f->GetLabel(), f.get());
+        }
+        table.Serialize(archive);
+    }
+    CMapStringToOb routeTable;
+    for (const auto& route : m_routes) {
+        routeTable.SetAt(route->GetLabel(), route.get());
+    }
+    routeTable.Serialize(archive);
+
+    m_DistanceData.GetMatrix().Serialize(archive);
+    m_NumberOfVehicles.Serialize(archive);
+    m_VehicleCapacity.Serialize(archive);
+    m_InfeasibilityPenalty.Serialize(archive);
+}
+
+void CTramletDoc::LoadProgramPart(CArchive& archive) {
     Clear();
     if (archive.m_pDocument == nullptr) {
         archive.m_pDocument = this;

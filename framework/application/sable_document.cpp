@@ -29,38 +29,28 @@ void CSableDocument::SetStatusBits(unsigned bits, bool on) {
     }
 }
 
+template <class Action> void CSableDocument::ForEachCommonParameter(Action action) {
+    action(m_maxIterations);
+    action(m_labelSize);
+    action(m_gridSize);
+    action(m_vertexSize);
+    action(m_reportLevel);
+    action(m_seed);
+    action(m_timeLimit);
+    action(m_tolerance);
+}
+
 void CSableDocument::Clear() {
-    m_title.clear();
-    m_author.clear();
-    m_manager.clear();
-    m_company.clear();
-    m_subject.clear();
-    m_category.clear();
-    m_keywords.clear();
-    m_description.clear();
-    m_comment.clear();
-    m_docStatus = 0;
-    m_dataVersion = 0;
-    m_worldLimits = CLonLatRect();
-    m_viewLimits = CIntRect();
-    m_worldRadius = 6371.0;
-    m_distanceFactor = 1.0;
-    m_distanceNorm.SetNorm(DN_EUCLIDEAN);
-    m_stopTime = 0.0;
-    m_abortNesting = 0;
-    m_distanceFileName.clear();
-    ClearMapProjectionAndMap();
-    m_maxIterations.Clear();
-    m_labelSize.Clear();
-    m_gridSize.Clear();
-    m_vertexSize.Clear();
-    m_reportLevel.Clear();
-    m_seed.Clear();
-    m_timeLimit.Clear();
-    m_tolerance.Clear();
+    ClearProperties();
+    ForEachCommonParameter([](auto& parameter) { parameter.Clear(); });
 }
 
 void CSableDocument::Reset() {
+    ClearProperties();
+    ForEachCommonParameter([](auto& parameter) { parameter.Reset(); });
+}
+
+void CSableDocument::ClearProperties() {
     m_title.clear();
     m_author.clear();
     m_manager.clear();
@@ -81,14 +71,6 @@ void CSableDocument::Reset() {
     m_abortNesting = 0;
     m_distanceFileName.clear();
     ClearMapProjectionAndMap();
-    m_maxIterations.Reset();
-    m_labelSize.Reset();
-    m_gridSize.Reset();
-    m_vertexSize.Reset();
-    m_reportLevel.Reset();
-    m_seed.Reset();
-    m_timeLimit.Reset();
-    m_tolerance.Reset();
 }
 
 void CSableDocument::InitializeCommonParameters() {

@@ -197,6 +197,13 @@ private:
     CIntRect m_viewLimits;
     std::string m_distanceFileName;
 
+    // What Clear and Reset both do: the properties, limits, distance settings, run state and
+    // map back to a new document's.
+    void ClearProperties();
+    // Calls action on each common parameter (replications, display sizes, report level, seed,
+    // time limit, tolerance).
+    template <class Action> void ForEachCommonParameter(Action action);
+
     // ---- Map projection and background map ----
     void ClearMapProjectionAndMap();
     MP_TYPE m_mapProjectionType = MP_ORTHOGONAL;

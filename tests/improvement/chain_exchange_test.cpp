@@ -71,15 +71,16 @@ TEST_F(ChainExchangeTest, MovesAChainInItsDirectionToAnEarlierPlace) {
     doc->SetAsymmetric(1);
     MakeRoute({d1, c[0], c[1], c[2], d1});
 
-    CExchangeImprovement improvement(*doc);
+    SExchangeWindows windows;
+    CChainExchange chain(*doc, windows.three);
     ChainExchangeCandidate candidate;
-    ASSERT_TRUE(improvement.FindBestChainExchange(candidate));
+    ASSERT_TRUE(chain.Scan(candidate));
     EXPECT_DOUBLE_EQ(candidate.savings, 27.0);
-    EXPECT_EQ(candidate.p, c[1]);
-    EXPECT_EQ(candidate.fs, c[2]);
-    EXPECT_EQ(candidate.fe, c[2]);
-    EXPECT_EQ(candidate.n, d1);
-    EXPECT_EQ(candidate.x, d1);
+    EXPECT_EQ(candidate.before, c[1]);
+    EXPECT_EQ(candidate.first.facility, c[2]);
+    EXPECT_EQ(candidate.last.facility, c[2]);
+    EXPECT_EQ(candidate.after, d1);
+    EXPECT_EQ(candidate.x.facility, d1);
     EXPECT_EQ(candidate.y, c[0]);
 
     ASSERT_EQ(OnChainExchange(*doc), ERunResult::recorded);

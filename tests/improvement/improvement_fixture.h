@@ -10,7 +10,9 @@
 
 #include "framework/platform/scripted_user_interface.h"
 #include "framework/random/random.h"
-#include "improvement/exchange_improvement.h"
+#include "improvement/chain_exchange.h"
+#include "improvement/three_exchange.h"
+#include "improvement/two_exchange.h"
 #include "model/tramlet_doc.h"
 #include "tests/model/project_fixture.h"
 

@@ -6,8 +6,8 @@
 #include "framework/colours/color.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/parameters/long_parameter.h"
+#include "improvement/between_route_search.h"
 #include "improvement/move_facility.h"
-#include "improvement/move_swap_common.h"
 #include "improvement/swap_facility.h"
 #include "tests/improvement/improvement_fixture.h"
 
@@ -269,10 +269,10 @@ TEST_F(MoveTypeOrderTest, SupplierSkipsLinksBeforeCustomersAndCustomerStopsAtSup
     MoveCandidate candidate;
     ASSERT_TRUE(scan.FindBestMove(candidate));
     EXPECT_DOUBLE_EQ(candidate.m_dSavings, 15.0);
-    EXPECT_EQ(candidate.m_pFacility, s1);
+    EXPECT_EQ(candidate.m_facility.facility, s1);
     EXPECT_EQ(candidate.m_pTargetRoute, customers);
     EXPECT_EQ(candidate.m_pLinkFrom, c2);
-    EXPECT_EQ(candidate.m_pLinkTo, d);
+    EXPECT_EQ(candidate.m_linkTo.facility, d);
 
     ASSERT_EQ(RunMoveFacility(*doc), ERunResult::recorded);
     EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "c2", "s1", "d"}}));

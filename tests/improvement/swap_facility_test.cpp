@@ -40,12 +40,12 @@ TEST_F(SwapFacilityTest, FirstFacilityTakesThePlaceTheSecondLeavesWhenItsBestPla
     CSwapFacility scan(*doc);
     SwapCandidate candidate;
     ASSERT_TRUE(scan.FindBestSwap(candidate));
-    EXPECT_EQ(candidate.m_pFacility1, a);
-    EXPECT_EQ(candidate.m_pFacility2, b);
+    EXPECT_EQ(candidate.m_facility1.facility, a);
+    EXPECT_EQ(candidate.m_facility2.facility, b);
     EXPECT_EQ(candidate.m_pLinkFrom1, y1);
-    EXPECT_EQ(candidate.m_pLinkTo1, y2);
+    EXPECT_EQ(candidate.m_linkTo1.facility, y2);
     EXPECT_EQ(candidate.m_pLinkFrom2, x1);
-    EXPECT_EQ(candidate.m_pLinkTo2, x2);
+    EXPECT_EQ(candidate.m_linkTo2.facility, x2);
 
     double before = doc->GetCurrentSolution().m_dDistance;
     ASSERT_EQ(RunSwapFacility(*doc), ERunResult::recorded);
@@ -69,16 +69,16 @@ TEST_F(SwapFacilityTest, BothRoutesMustTakeTheirNewLoad) {
     CSwapFacility scan(*doc);
     SwapCandidate candidate;
     ASSERT_TRUE(scan.FindBestSwap(candidate));
-    EXPECT_EQ(candidate.m_pFacility1, a);
-    EXPECT_EQ(candidate.m_pFacility2, b);
+    EXPECT_EQ(candidate.m_facility1.facility, a);
+    EXPECT_EQ(candidate.m_facility2.facility, b);
 
     // With one more unit the second route would hold 101: the best swap that fits is x1 for y2
     // (the first route then holds 100), worth far less.
     ASSERT_TRUE(doc->ChangeFacilityQuantity(a, 41));
     RecordCurrentSolution();
     ASSERT_TRUE(scan.FindBestSwap(candidate));
-    EXPECT_EQ(candidate.m_pFacility1, x1);
-    EXPECT_EQ(candidate.m_pFacility2, y2);
+    EXPECT_EQ(candidate.m_facility1.facility, x1);
+    EXPECT_EQ(candidate.m_facility2.facility, y2);
     EXPECT_NEAR(candidate.m_dSavings, 372.6253017, 1e-6);
 
     // A whole run never overloads a route (the check tests every load).
@@ -206,8 +206,8 @@ TEST_F(SwapMixedTypesTest, LoadOfTheOtherTypeIsNotSubtracted) {
 
     ASSERT_TRUE(doc->ChangeFacilityQuantity(c2, 50));
     ASSERT_TRUE(scan.FindBestSwap(candidate));
-    EXPECT_EQ(candidate.m_pFacility1, c1);
-    EXPECT_EQ(candidate.m_pFacility2, s2);
+    EXPECT_EQ(candidate.m_facility1.facility, c1);
+    EXPECT_EQ(candidate.m_facility2.facility, s2);
     RecordCurrentSolution();
     ASSERT_EQ(RunSwapFacility(*doc), ERunResult::recorded);
     EXPECT_EQ(AllRoutes(), (std::vector<Sequence>{{"d", "s2", "d"}, {"d", "c1", "c2", "d"}}));

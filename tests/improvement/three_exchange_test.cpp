@@ -56,11 +56,11 @@ protected:
 
 TEST_F(ThreeExchangeTest, ReversesBothSegmentsWhenNoTwoExchangeIsLeft) {
     MakeDoubleReversalRoute();
-    CExchangeImprovement improvement(*doc);
+    SExchangeWindows windows;
     TwoExchangeCandidate two;
-    EXPECT_FALSE(improvement.FindBestTwoExchange(two));
+    EXPECT_FALSE(CTwoExchange(*doc, windows.two).Scan(two));
     ThreeExchangeCandidate three;
-    ASSERT_TRUE(improvement.FindBestThreeExchange(three));
+    ASSERT_TRUE(CThreeExchange(*doc, windows.three).Scan(three));
     EXPECT_EQ(three.form, THREE_EXCHANGE_REVERSALS);
     EXPECT_DOUBLE_EQ(three.savings, 12.0);
 
@@ -108,13 +108,13 @@ TEST_F(ThreeExchangeTest, AsymmetricDistancesAllowNoDoubleReversal) {
 
 TEST_F(ThreeExchangeTest, ExchangesSegmentsOnAnAsymmetricTable) {
     MakeSegmentExchangeRoute();
-    CExchangeImprovement improvement(*doc);
+    SExchangeWindows windows;
     ThreeExchangeCandidate three;
-    ASSERT_TRUE(improvement.FindBestThreeExchange(three));
+    ASSERT_TRUE(CThreeExchange(*doc, windows.three).Scan(three));
     EXPECT_EQ(three.form, THREE_EXCHANGE_SEGMENTS);
-    EXPECT_EQ(three.fa, d1);
-    EXPECT_EQ(three.fb, c[0]);
-    EXPECT_EQ(three.fc, c[2]);
+    EXPECT_EQ(three.a.facility, d1);
+    EXPECT_EQ(three.b.facility, c[0]);
+    EXPECT_EQ(three.c.facility, c[2]);
 
     ASSERT_EQ(OnThreeExchange(*doc), ERunResult::recorded);
     EXPECT_EQ(RouteText(route), "d1 c2 c3 c1 d1");
@@ -235,12 +235,13 @@ TEST_F(ThreeExchangeTest, StepsOnAnAsymmetricTableAreSegmentExchanges) {
     MakeRandomProject(40, 20, 11);
     MakeAsymmetric(11);
     const auto members = RouteMembers();
-    CExchangeImprovement improvement(*doc);
+    SExchangeWindows windows;
+    CThreeExchange improvement(*doc, windows.three);
     ThreeExchangeCandidate three;
     int steps = 0;
-    while (improvement.FindBestThreeExchange(three) && steps < 1000) {
+    while (improvement.Scan(three) && steps < 1000) {
         EXPECT_EQ(three.form, THREE_EXCHANGE_SEGMENTS);
-        improvement.ApplyThreeExchange(three);
+        improvement.Apply(three);
         ++steps;
     }
     EXPECT_GT(steps, 0);
@@ -253,15 +254,15 @@ TEST_F(ThreeExchangeTest, ToleranceZeroStillComesToAnEnd) {
     // are never accepted, so every step really shortens its route.
     MakeRandomProject(40, 20, 5);
     ASSERT_TRUE(doc->SetTolerance(0.0));
-    CExchangeImprovement improvement(*doc);
+    SExchangeWindows windows;
+    CTwoExchange two(*doc, windows.two);
+    CThreeExchange three(*doc, windows.three);
     int steps = 0;
     for (bool found = true; found && steps < 5000;) {
-        TwoExchangeCandidate two;
-        ThreeExchangeCandidate three;
-        if ((found = improvement.FindBestTwoExchange(two))) {
-            improvement.ApplyTwoExchange(two);
-        } else if ((found = improvement.FindBestThreeExchange(three))) {
-            improvement.ApplyThreeExchange(three);
+        if ((found = two.FindBest())) {
+            two.ApplyBest();
+        } else if ((found = three.FindBest())) {
+            three.ApplyBest();
         }
         steps += found ? 1 : 0;
     }

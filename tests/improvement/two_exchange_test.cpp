@@ -163,9 +163,9 @@ TEST_F(TwoExchangeTest, TheWholeInteriorOfACustomerRouteIsNeverReversed) {
     route = AddRoute({d1, c1, c2, d1});
     RecordCurrentSolution();
 
-    CExchangeImprovement improvement(*doc);
+    SExchangeWindows windows;
     TwoExchangeCandidate candidate;
-    EXPECT_FALSE(improvement.FindBestTwoExchange(candidate));
+    EXPECT_FALSE(CTwoExchange(*doc, windows.two).Scan(candidate));
     ASSERT_EQ(OnTwoExchange(*doc), ERunResult::recorded);
     EXPECT_EQ(RouteText(route), "d1 c1 c2 d1");
 }
@@ -210,8 +210,8 @@ protected:
         route->SetDistance(200.0);
     }
     bool Find() {
-        CExchangeImprovement improvement(*doc);
-        return improvement.FindBestTwoExchange(candidate);
+        SExchangeWindows windows;
+        return CTwoExchange(*doc, windows.two).Scan(candidate);
     }
     TwoExchangeCandidate candidate;
 };
@@ -223,7 +223,7 @@ TEST_F(TwoExchangeToleranceTest, FirstCandidateNeedsSavingsAboveTheMargin) {
     ASSERT_TRUE(doc->SetTolerance(0.0));
     ASSERT_TRUE(Find());
     EXPECT_DOUBLE_EQ(candidate.savings, 2.0);
-    EXPECT_EQ(candidate.fi1, c1); // the equal second one does not replace it
+    EXPECT_EQ(candidate.iNext.facility, c1); // the equal second one does not replace it
 }
 
 TEST_F(TwoExchangeToleranceTest, ALaterCandidateMustBeatTheBestByTheMargin) {
@@ -232,15 +232,15 @@ TEST_F(TwoExchangeToleranceTest, ALaterCandidateMustBeatTheBestByTheMargin) {
     ASSERT_TRUE(Find());
     EXPECT_DOUBLE_EQ(candidate.savings, 3.0);
     EXPECT_EQ(candidate.route, route);
-    EXPECT_EQ(candidate.fi, d1);
-    EXPECT_EQ(candidate.fi1, c1);
-    EXPECT_EQ(candidate.fj, c2);
-    EXPECT_EQ(candidate.fj1, c3);
+    EXPECT_EQ(candidate.i.facility, d1);
+    EXPECT_EQ(candidate.iNext.facility, c1);
+    EXPECT_EQ(candidate.j.facility, c2);
+    EXPECT_EQ(candidate.jNext.facility, c3);
     ASSERT_TRUE(doc->SetTolerance(0.0));
     ASSERT_TRUE(Find());
     EXPECT_DOUBLE_EQ(candidate.savings, 4.0);
-    EXPECT_EQ(candidate.fi, c1);
-    EXPECT_EQ(candidate.fj1, d1);
+    EXPECT_EQ(candidate.i.facility, c1);
+    EXPECT_EQ(candidate.jNext.facility, d1);
 }
 
 } // namespace

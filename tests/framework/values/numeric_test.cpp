@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <cmath>
+#include <vector>
 
+#include "framework/numeric/first_best.h"
 #include "framework/numeric/numeric.h"
 
 namespace {
@@ -40,3 +42,32 @@ TEST(IsInteger, FractionOnEitherSideMustBeStrictlyBelowTheTolerance) {
 }
 
 } // namespace
+
+// Which offers of a scan are taken: the index of each taken value, in order.
+template <class Best>
+std::vector<int> TakenOffers(Best best, const std::vector<double>& values, double margin = 0.0) {
+    std::vector<int> taken;
+    for (int k = 0; k < static_cast<int>(values.size()); ++k) {
+        if (margin > 0.0 ? best.OfferBeyond(values[k], margin) : best.Offer(values[k])) {
+            taken.push_back(k);
+        }
+    }
+    return taken;
+}
+
+TEST(FirstBest, OnlyAStrictlyBetterValueReplacesTheIncumbent) {
+    const std::vector<double> values = {3.0, 5.0, 5.0, 4.0, 5.5, 7.0};
+    EXPECT_EQ(TakenOffers(CLargestFirst(), values), (std::vector<int>{0, 1, 4, 5}));
+    EXPECT_EQ(TakenOffers(CLargestFirst(5.0), values), (std::vector<int>{4, 5}));
+    EXPECT_EQ(TakenOffers(CLargestFirst(0.0), values, 1.0), (std::vector<int>{0, 1, 5}));
+    EXPECT_EQ(TakenOffers(CSmallestFirst(), values), (std::vector<int>{0}));
+    EXPECT_EQ(TakenOffers(CSmallestFirst(6.0), values), (std::vector<int>{0}));
+    EXPECT_EQ(TakenOffers(CSmallestFirst(), {4.0, 2.0, 2.0, 1.5}, 0.6), (std::vector<int>{0, 1}));
+
+    CLargestFirst savings(0.0);
+    EXPECT_FALSE(savings.Offer(0.0));
+    EXPECT_FALSE(savings.Found());
+    EXPECT_TRUE(savings.Offer(2.5));
+    EXPECT_TRUE(savings.Found());
+    EXPECT_EQ(savings.Value(), 2.5);
+}
