@@ -50,6 +50,7 @@ void AddCrossoverCommands(CBatchCommandTable& table);
 void AddCombinedCommands(CBatchCommandTable& table);
 void AddAssignmentCommands(CBatchCommandTable& table);
 void AddSetPartitioningCommands(CBatchCommandTable& table);
+void AddSolutionCommands(CBatchCommandTable& table);
 
 // Helpers for the argument checks of the commands: false (after a one-line reason on stderr)
 // when text is not a whole number / a real number.
