@@ -33,11 +33,25 @@ CFacility* AddNode(CTramletDoc& document, int type, int id, CLonLatPoint locatio
     return document.AddFacility(std::move(facility), false);
 }
 
-// Whole-number locations of the nodes: the coordinates when they are whole numbers, else the
-// coordinates rounded; without coordinates, a circle for the display.
-std::vector<CLonLatPoint> NodeLocations(const SBenchmarkInstance& in, bool& wholeNumbers) {
+// Whole-number locations of the nodes: the coordinates, times a power of ten when they span
+// less than the least world extent (1000), rounded; without coordinates, a circle for the display.
+// exact tells whether the locations are the coordinates themselves (whole numbers, unscaled).
+std::vector<CLonLatPoint> NodeLocations(const SBenchmarkInstance& in, bool& exact) {
+    double lowX = 0.0, highX = 0.0, lowY = 0.0, highY = 0.0, largest = 0.0;
+    for (const SBenchmarkNode& node : in.nodes) {
+        lowX = std::min(lowX, node.x);
+        highX = std::max(highX, node.x);
+        lowY = std::min(lowY, node.y);
+        highY = std::max(highY, node.y);
+        largest = std::max({largest, std::fabs(node.x), std::fabs(node.y)});
+    }
+    double scale = 1.0;
+    while (std::min(highX - lowX, highY - lowY) * scale < 1000.0 && (largest + 1.0) * scale * 10.0 <= 1e9 &&
+           scale < 1e6) {
+        scale *= 10.0;
+    }
     std::vector<CLonLatPoint> locations;
-    wholeNumbers = true;
+    exact = scale == 1.0;
     const double pi = std::acos(-1.0);
     for (int i = 0; i < in.dimension; ++i) {
         const SBenchmarkNode& node = in.nodes[static_cast<std::size_t>(i)];
@@ -45,11 +59,12 @@ std::vector<CLonLatPoint> NodeLocations(const SBenchmarkInstance& in, bool& whol
             const double angle = 2.0 * pi * i / in.dimension;
             locations.emplace_back(static_cast<int>(5000 + 4000 * std::cos(angle)),
                                    static_cast<int>(5000 + 4000 * std::sin(angle)));
-            wholeNumbers = false;
+            exact = false;
             continue;
         }
-        wholeNumbers = wholeNumbers && node.x == std::round(node.x) && node.y == std::round(node.y);
-        locations.emplace_back(static_cast<int>(std::lround(node.x)), static_cast<int>(std::lround(node.y)));
+        exact = exact && node.x == std::round(node.x) && node.y == std::round(node.y);
+        locations.emplace_back(static_cast<int>(std::lround(node.x * scale)),
+                               static_cast<int>(std::lround(node.y * scale)));
     }
     return locations;
 }
@@ -66,6 +81,8 @@ void BuildDocument(CTramletDoc& document, const SBenchmarkInstance& in, const st
         east = std::max(east, p.x() + 1);
         north = std::max(north, p.y() + 1);
     }
+    east = std::max(east, west + 1000);
+    north = std::max(north, south + 1000);
     document.OnNewDocument(CLonLatRect(west, south, east, north));
     document.InitializeFleetParameters(true);
     document.SetPathName(path);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -97,6 +98,21 @@ TEST_F(BenchmarkInstanceTest, ExplicitMatrixKeepsDirectionAndAnyDepot) {
     WriteWholeFile(solution, "Route #1: 1 2\n");
     ASSERT_EQ(ReadSolutionFile(*doc, solution), ERunResult::recorded);
     EXPECT_EQ(doc->GetCurrentSolution().m_dDistance, 5.0 + 7.0 + 2.0);
+}
+
+TEST_F(BenchmarkInstanceTest, SmallFractionalCoordinatesAndPickupQuantities) {
+    auto doc =
+        Open("NAME : small\nDIMENSION : 4\nVEHICLES : 2\nCAPACITY : 100\nEDGE_WEIGHT_TYPE : EUC_2D\n"
+             "NODE_COORD_SECTION\n1 0 0\n2 3.5 4\n3 -2 7\n4 10 1\nPICKUP_SECTION\n1 0\n2 0\n3 0\n4 20\n"
+             "DEMAND_SECTION\n1 0\n2 30\n3 40\n4 0\nDEPOT_SECTION\n1 -1\nEOF\n");
+    ASSERT_TRUE(opened) << (Messages().empty() ? "" : Messages()[0]);
+    ASSERT_EQ(doc->GetNumberOfSuppliers(), 1);
+    EXPECT_EQ(doc->GetFacility(FT_SUPPLIER, 0)->GetQuantity(), 20);
+    const std::string solution = home->File("s.sol");
+    WriteWholeFile(solution, "Route #1: 1 2 3\n");
+    ASSERT_EQ(ReadSolutionFile(*doc, solution), ERunResult::recorded);
+    EXPECT_NEAR(doc->GetCurrentSolution().m_dDistance,
+                std::hypot(3.5, 4) + std::hypot(5.5, 3) + std::hypot(12, 6) + std::hypot(10, 1), 1e-9);
 }
 
 TEST_F(BenchmarkInstanceTest, MalformedFilesNameTheLineAndLeaveNothing) {
