@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/tramlet_app.h"
 #include "app/tramlet_version.h"
 #include "batch/batch_command_table.h"
+#include "batch/instance_runner.h"
 #include "batch/statistics_output.h"
 #include "files/archive/binary_project_file.h"
 #include "files/text_project_import.h"
@@ -23,15 +25,19 @@ struct SBatchOptions {
     bool quiet = false;
     bool newProject = false;
     std::string project;
-    std::vector<std::pair<const SBatchCommand*, std::vector<std::string>>> steps;
+    std::optional<double> referenceValue;
+    SInstanceRun instances;
+    BatchSteps steps;
 };
 
 void PrintHelp(const CBatchCommandTable& table) {
     std::printf("Usage: tramlet-batch [OPTIONS] PROJECT [STEP...]\n"
                 "       tramlet-batch [OPTIONS] --new [STEP...]\n"
+                "       tramlet-batch --instances FOLDER [--best-known CSV] [--csv FILE] [STEP...]\n"
                 "\n"
-                "Opens a Tramlet project (a .dat scalar data file is imported, a .tramlet binary\n"
-                "project opened), runs the steps in the order given and prints the statistics list.\n"
+                "Opens a Tramlet project (a .dat scalar data file is imported, a .vrpb benchmark\n"
+                "instance read, a .tramlet binary project opened), runs the steps in the order given\n"
+                "and prints the statistics list.\n"
                 "Steps are settings (--name VALUE) and commands (plain words). The system's messages\n"
                 "go to stderr.\n"
                 "\n"
@@ -43,10 +49,28 @@ void PrintHelp(const CBatchCommandTable& table) {
                 "  --extend-time-limit                   continue when the run-time limit expires\n"
                 "                                        (default: the run ends)\n"
                 "  --status-windows                      echo algorithm status windows to stderr\n"
-                "  --json                                print the statistics list as JSON\n"
+                "  --json                                print one JSON object (see below)\n"
+                "  --reference-value X                   a best-known or reference distance: the JSON\n"
+                "                                        gives every record's gap to it\n"
+                "  --instances FOLDER                    run the steps on every .vrpb instance of the\n"
+                "                                        folder: one row per instance and a summary\n"
+                "  --best-known CSV                      best known values (columns instance, bks) for\n"
+                "                                        the gaps of --instances\n"
+                "  --csv FILE                            write the rows of --instances as CSV\n"
                 "  --quiet                               print no statistics list\n"
                 "\n"
                 "Steps:\n%s"
+                "\n"
+                "JSON: {\"records\": [...], \"routes\": [...], \"project\": {...}, \"distance\",\n"
+                "\"infeasibility_penalty\", \"cost\", \"reference_value\", \"reference_gap_percent\"}.\n"
+                "A record has number, algorithm, distance, distance_penalty_percent (the list's\n"
+                "\"Dist. Penalty\" column), infeasibility_penalty (the penalty cost added to the\n"
+                "distance), cost, best_distance, best_cost, routes, routed, run_time, count,\n"
+                "iterations, parameter, delta_objective, lower_bound, gap (to the lower bound),\n"
+                "seed, run_status and, with --reference-value, reference_gap_percent. A route has\n"
+                "label, facilities (labels in order, depot first and last), distance, delivery_load\n"
+                "and pickup_load. The project has name, path, customers, suppliers, depots,\n"
+                "vehicles, capacity, penalty_per_unit, distance_norm, total_delivery, total_pickup.\n"
                 "\n"
                 "Exit status: 0 when every step ran, 1 when a step was refused or failed, 2 for a\n"
                 "usage error.\n",
@@ -62,6 +86,28 @@ bool ParseArguments(int argc, char** argv, const CBatchCommandTable& table, CCon
             options.json = true;
         } else if (word == "--quiet") {
             options.quiet = true;
+        } else if (word == "--reference-value" || word == "--instances" || word == "--best-known" ||
+                   word == "--csv") {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "tramlet-batch: %s needs 1 argument(s)\n", word.c_str());
+                return false;
+            }
+            const std::string value = argv[++i];
+            if (word == "--reference-value") {
+                double reference = 0.0;
+                if (!ParseBatchReal(word, value, reference)) {
+                    return false;
+                }
+                if (reference <= 0.0) {
+                    std::fprintf(stderr, "tramlet-batch: --reference-value must be positive\n");
+                    return false;
+                }
+                options.referenceValue = reference;
+            } else {
+                (word == "--instances"    ? options.instances.folder
+                 : word == "--best-known" ? options.instances.bestKnown
+                                          : options.instances.csv) = value;
+            }
         } else if (word == "--new") {
             options.newProject = true;
         } else if (word == "--yes") {
@@ -80,13 +126,24 @@ bool ParseArguments(int argc, char** argv, const CBatchCommandTable& table, CCon
             i += static_cast<int>(command->arguments.size());
             options.steps.emplace_back(command, std::move(arguments));
         } else if (word.rfind("--", 0) == 0 || !options.steps.empty() || !options.project.empty() ||
-                   options.newProject) {
+                   options.newProject || !options.instances.folder.empty()) {
             std::fprintf(stderr, "tramlet-batch: unknown option or command \"%s\" (see --help)\n",
                          word.c_str());
             return false;
         } else {
             options.project = word;
         }
+    }
+    if (!options.instances.folder.empty()) {
+        if (!options.project.empty() || options.newProject) {
+            std::fprintf(stderr, "tramlet-batch: --instances takes no project\n");
+            return false;
+        }
+        return true;
+    }
+    if (!options.instances.bestKnown.empty() || !options.instances.csv.empty()) {
+        std::fprintf(stderr, "tramlet-batch: --best-known and --csv go with --instances\n");
+        return false;
     }
     if (options.project.empty() == !options.newProject) {
         std::fprintf(stderr, options.newProject ? "tramlet-batch: give either a project or --new\n"
@@ -126,12 +183,18 @@ int main(int argc, char** argv) {
     if (!app.InitInstance()) {
         return 1;
     }
+    if (!options.instances.folder.empty()) {
+        const int status = RunInstances(app, ui, options.instances, options.steps);
+        app.ExitInstance();
+        return status;
+    }
     int status = 0;
     CTramletDoc* document = nullptr;
     if (options.newProject) {
         document = app.OnFileNew();
     } else {
-        // A .dat scalar data file is imported, any other file opened as a binary project.
+        // A .dat scalar data file is imported, a .vrpb instance read, any other file opened as a
+        // binary project.
         std::unique_ptr<CTramletDoc> opened = OpenProjectFile(options.project);
         if (opened) {
             document = app.SetTramletDocument(std::move(opened));
@@ -151,7 +214,7 @@ int main(int argc, char** argv) {
             }
         }
         if (status == 0 && !options.quiet) {
-            PrintStatistics(stdout, *document, options.json);
+            PrintStatistics(stdout, *document, options.json, options.referenceValue);
         }
     }
     app.ExitInstance();

@@ -12,4 +12,5 @@ void AddAllBatchCommands(CBatchCommandTable& table) {
     AddAssignmentCommands(table);
     AddCombinedCommands(table);
     AddSetPartitioningCommands(table);
+    AddSolutionCommands(table);
 }

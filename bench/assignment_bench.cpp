@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "files/benchmark_instance_import.h"
 #include "framework/application/clock.h"
 #include "framework/application/sable_win_app.h"
 #include "framework/colours/color.h"
@@ -28,91 +29,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A node of a .vrpb instance.
-struct SVrpbNode {
-    int x = 0;
-    int y = 0;
-    int quantity = 0;
-    bool backhaul = false;
-};
-
-CFacility* AddBenchFacility(CTramletDoc& doc, int type, const std::string& label, int x, int y,
-                            int quantity) {
-    CPRGB color;
-    color.SetColorIndex(type == FT_CUSTOMER ? COLOR_RED : type == FT_SUPPLIER ? COLOR_GREEN : COLOR_BLUE);
-    auto f = std::make_unique<CFacility>(type, CLonLatPoint(x, y), CIntPoint{x, y}, quantity, 5, SHAPE_CIRCLE,
-                                         color, label, label);
-    f->UpdateViewLocation();
-    return doc.AddFacility(std::move(f), false);
-}
-
-// Reads a .vrpb instance (keyword header, coordinate, demand, backhaul and depot sections) into
-// a new project: linehaul nodes as customers, backhaul nodes as suppliers, the depot, Euclidean
-// distances, the instance's fleet. Null when the file cannot be read.
+// Reads a .vrpb instance into a new project (report level Database, a generous time limit).
+// Null when the file cannot be read.
 std::unique_ptr<CTramletDoc> LoadVrpbInstance(const fs::path& path) {
-    std::ifstream in(path);
-    if (!in) {
+    auto doc = std::make_unique<CTramletDoc>();
+    if (!ImportBenchmarkInstance(*doc, path.string())) {
         return nullptr;
     }
-    std::map<int, SVrpbNode> nodes;
-    int vehicles = 0;
-    int capacity = 0;
-    int depot = 1;
-    std::string line;
-    std::string section;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string first;
-        if (!(words >> first) || first == "EOF") {
-            continue;
-        }
-        if (first.find("SECTION") != std::string::npos) {
-            section = first;
-            continue;
-        }
-        if (line.find(':') != std::string::npos) {
-            const std::string value = line.substr(line.find(':') + 1);
-            if (first.rfind("VEHICLES", 0) == 0) {
-                vehicles = std::atoi(value.c_str());
-            } else if (first.rfind("CAPACITY", 0) == 0) {
-                capacity = std::atoi(value.c_str());
-            }
-            continue;
-        }
-        const int id = std::atoi(first.c_str());
-        if (section == "NODE_COORD_SECTION") {
-            words >> nodes[id].x >> nodes[id].y;
-        } else if (section == "DEMAND_SECTION") {
-            words >> nodes[id].quantity;
-        } else if (section == "BACKHAUL_SECTION") {
-            for (int backhaul = id; backhaul != -1 && words; words >> backhaul) {
-                nodes[backhaul].backhaul = true;
-            }
-        } else if (section == "DEPOT_SECTION" && id > 0) {
-            depot = id;
-        }
-    }
-    int east = 0;
-    int north = 0;
-    for (const auto& [id, node] : nodes) {
-        east = std::max(east, node.x);
-        north = std::max(north, node.y);
-    }
-    auto doc = std::make_unique<CTramletDoc>();
-    doc->MakeActive();
-    doc->OnNewDocument(CLonLatRect(0, 0, east + 1000, north + 1000));
-    for (int type : {FT_CUSTOMER, FT_SUPPLIER}) {
-        for (const auto& [id, node] : nodes) {
-            if (id != depot && node.backhaul == (type == FT_SUPPLIER)) {
-                AddBenchFacility(*doc, type, std::to_string(id), node.x, node.y, node.quantity);
-            }
-        }
-    }
-    AddBenchFacility(*doc, FT_DEPOT, std::to_string(depot), nodes[depot].x, nodes[depot].y, 0);
-    doc->ResizeDistanceMatrix();
-    doc->ComputeAllDistances();
-    doc->SetVehicleCapacity(capacity);
-    doc->SetNumberOfVehicles(vehicles);
     doc->SetReportLevel(1);
     doc->SetTimeLimit(3600.0);
     return doc;

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -22,6 +23,7 @@
 
 #include "bench/bench_support.h"
 #include "construction/savings.h"
+#include "files/benchmark_instance_import.h"
 #include "framework/application/clock.h"
 #include "framework/colours/color.h"
 #include "framework/colours/shape.h"
@@ -37,66 +39,6 @@ double ProcessSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// One instance of the VRPB text format: nodes with coordinates and quantities, the backhauls, the
-// depot, the fleet.
-struct SInstance {
-    std::string name;
-    int vehicles = 0;
-    int capacity = 0;
-    int depot = 1;
-    std::map<int, std::pair<int, int>> coordinates;
-    std::map<int, int> quantity;
-    std::vector<int> backhauls;
-};
-
-// Reads the keyword-and-section format (irregular blanks, sections closed by -1 or the next key).
-bool ReadInstance(const fs::path& path, SInstance& instance) {
-    std::ifstream file(path);
-    if (!file) {
-        return false;
-    }
-    std::string line, section;
-    while (std::getline(file, line)) {
-        std::istringstream items(line);
-        std::string first;
-        if (!(items >> first) || first == "EOF") {
-            continue;
-        }
-        if (line.find(':') != std::string::npos) {
-            std::string key = line.substr(0, line.find(':'));
-            std::string value = line.substr(line.find(':') + 1);
-            key.erase(std::remove(key.begin(), key.end(), ' '), key.end());
-            if (key == "NAME") {
-                instance.name = value.substr(value.find_first_not_of(' '));
-            } else if (key == "VEHICLES") {
-                instance.vehicles = std::stoi(value);
-            } else if (key == "CAPACITY") {
-                instance.capacity = std::stoi(value);
-            }
-            section.clear();
-            continue;
-        }
-        if (first.find("_SECTION") != std::string::npos) {
-            section = first;
-            continue;
-        }
-        std::istringstream numbers(line);
-        int id = 0, a = 0, b = 0;
-        if (section == "NODE_COORD_SECTION" && (numbers >> id >> a >> b)) {
-            instance.coordinates[id] = {a, b};
-        } else if (section == "DEMAND_SECTION" && (numbers >> id >> a)) {
-            instance.quantity[id] = a;
-        } else if (section == "BACKHAUL_SECTION") {
-            while (numbers >> id && id != -1) {
-                instance.backhauls.push_back(id);
-            }
-        } else if (section == "DEPOT_SECTION" && (numbers >> id) && id != -1) {
-            instance.depot = id;
-        }
-    }
-    return !instance.coordinates.empty() && instance.capacity > 0;
 }
 
 // The best known values by instance name.
@@ -119,39 +61,14 @@ std::map<std::string, double> ReadBestKnown(const fs::path& path) {
     return values;
 }
 
-// The project of an instance: linehauls as customers, backhauls as suppliers, the depot, the fleet,
-// Euclidean distances; report level Database and no time limit worth the name.
-std::unique_ptr<CTramletDoc> BuildProject(const SInstance& instance) {
-    int maxX = 0, maxY = 0;
-    for (const auto& [id, xy] : instance.coordinates) {
-        maxX = std::max(maxX, xy.first);
-        maxY = std::max(maxY, xy.second);
-    }
+// The project of an instance (linehauls as customers, backhauls as suppliers, the depot, the
+// fleet, Euclidean distances); report level Database and no time limit worth the name. Null when
+// the file cannot be read.
+std::unique_ptr<CTramletDoc> BuildProject(const fs::path& path) {
     auto doc = std::make_unique<CTramletDoc>();
-    doc->MakeActive();
-    doc->OnNewDocument(CLonLatRect(0, 0, maxX + 1, maxY + 1));
-    auto add = [&](int type, int id) {
-        CPRGB color;
-        color.SetColorIndex(type == FT_CUSTOMER ? COLOR_RED : type == FT_SUPPLIER ? COLOR_GREEN : COLOR_BLUE);
-        const auto [x, y] = instance.coordinates.at(id);
-        const int quantity = type == FT_DEPOT ? 0 : instance.quantity.at(id);
-        auto f =
-            std::make_unique<CFacility>(type, CLonLatPoint(x, y), CIntPoint{x, y}, quantity, 5, SHAPE_CIRCLE,
-                                        color, std::to_string(id), "n" + std::to_string(id));
-        doc->AddFacility(std::move(f), false);
-    };
-    for (const auto& [id, xy] : instance.coordinates) {
-        const bool backhaul =
-            std::find(instance.backhauls.begin(), instance.backhauls.end(), id) != instance.backhauls.end();
-        if (id != instance.depot) {
-            add(backhaul ? FT_SUPPLIER : FT_CUSTOMER, id);
-        }
+    if (!ImportBenchmarkInstance(*doc, path.string())) {
+        return nullptr;
     }
-    add(FT_DEPOT, instance.depot);
-    doc->SetVehicleCapacity(instance.capacity);
-    doc->SetNumberOfVehicles(instance.vehicles);
-    doc->ResizeDistanceMatrix();
-    doc->ComputeAllDistances();
     doc->SetReportLevel(1);
     doc->SetTimeLimit(3600.0);
     doc->SetMaxIterations(32767);
@@ -170,16 +87,17 @@ bool RouteProject(CTramletDoc& doc) {
 }
 
 void RunInstance(const fs::path& path, const std::map<std::string, double>& best) {
-    SInstance instance;
-    if (!ReadInstance(path, instance)) {
-        std::printf("%-4s  cannot be read\n", path.stem().c_str());
-        return;
-    }
-    const double bks = best.count(instance.name) ? best.at(instance.name) : 0.0;
+    const std::string name = path.stem().string();
+    const double bks = best.count(name) ? best.at(name) : 0.0;
     for (int mode : {SP_MODE_BOUND, SP_MODE_BOUND_NO_REVISITS}) {
-        std::unique_ptr<CTramletDoc> doc = BuildProject(instance);
+        std::unique_ptr<CTramletDoc> doc = BuildProject(path);
+        if (!doc) {
+            std::printf("%-4s  cannot be read\n", name.c_str());
+            return;
+        }
+        const int vehicles = doc->GetNumberOfVehicles();
         if (!RouteProject(*doc)) {
-            std::printf("%-4s  the starting routes failed\n", instance.name.c_str());
+            std::printf("%-4s  the starting routes failed\n", name.c_str());
             return;
         }
         const double start = GetClockSeconds();
@@ -191,11 +109,11 @@ void RunInstance(const fs::path& path, const std::map<std::string, double>& best
         const CAlgoStat& record = doc->GetCurrentSolution();
         std::printf(
             "%-4s %3zu %5d %2d/%-2d %-11s %5d %7d %8.2f %8.2f %8.2f %8.2f %12.2f %12.2f %12.2f %7.2f%s\n",
-            instance.name.c_str(), instance.coordinates.size() - 1, instance.capacity, instance.vehicles,
-            doc->GetNumberOfVehicles(), mode == SP_MODE_BOUND ? "plain" : "no-revisits", profile.iterations,
-            profile.columns, profile.pricingSeconds, profile.solverSeconds, seconds, processSeconds,
-            record.m_dLowerBound, record.m_dDistance, bks,
-            bks > 0.0 ? (bks - record.m_dLowerBound) * 100.0 / bks : 0.0,
+            name.c_str(), static_cast<std::size_t>(doc->GetNumberOfCustomers() + doc->GetNumberOfSuppliers()),
+            doc->GetVehicleCapacity(), vehicles, doc->GetNumberOfVehicles(),
+            mode == SP_MODE_BOUND ? "plain" : "no-revisits", profile.iterations, profile.columns,
+            profile.pricingSeconds, profile.solverSeconds, seconds, processSeconds, record.m_dLowerBound,
+            record.m_dDistance, bks, bks > 0.0 ? (bks - record.m_dLowerBound) * 100.0 / bks : 0.0,
             result == ERunResult::recorded ? "" : "  (not recorded)");
         std::fflush(stdout);
     }
@@ -204,7 +122,10 @@ void RunInstance(const fs::path& path, const std::map<std::string, double>& best
 } // namespace
 
 int main(int argc, char** argv) {
-    const fs::path folder = fs::path(EXAMPLES_DIR) / ".." / ".." / ".." / "shared" / "benchmarks" / "vrpb";
+    const char* named = std::getenv("TRAMLET_VRPB_DIR");
+    const fs::path folder =
+        named != nullptr ? fs::path(named)
+                         : fs::path(EXAMPLES_DIR) / ".." / ".." / ".." / "shared" / "benchmarks" / "vrpb";
     if (!fs::is_directory(folder)) {
         std::printf("set_partitioning_bench: %s not found, skipped\n", folder.c_str());
         return 0;

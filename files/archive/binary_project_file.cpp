@@ -6,6 +6,7 @@
 #include <strings.h>
 
 #include "files/project_summary.h"
+#include "files/benchmark_instance_import.h"
 #include "files/text_project_import.h"
 #include "framework/application/sable_win_app.h"
 #include "framework/archive/archive.h"
@@ -150,6 +151,9 @@ bool LoadBinaryProject(CTramletDoc& document, std::string bytes, const std::stri
 }
 
 bool CTramletDoc::OnOpenDocument(const std::string& path) {
+    if (IsBenchmarkInstanceFileName(path)) {
+        return ImportBenchmarkInstance(*this, path);
+    }
     if (IsTextProjectFileName(path) || IsImportingProject()) {
         return ImportTextProject(*this, path);
     }
