@@ -28,6 +28,7 @@
 #include "optimisation/set_partitioning.h"
 #include "runs/combined_commands.h"
 #include "runs/evaluate.h"
+#include "ui/dialogs/grid/grid_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -129,7 +130,11 @@ void AddAlgorithmCommands(CMainFrame& frame) {
         OnAlgorithmsSavingsParallelRandomized);
     add(ID_ALGO_DISPLAY_SAVINGS, "&Display Savings...", "Display the initial savings of all facility pairs",
         CanDisplaySavings, [f](CTramletDoc& d) {
-            ShowTextDialog(f, SAVINGS_DISPLAY_TITLE, FormatSavingsDisplay(GetSavingsDisplay(d)));
+            SSavingsDisplay display = GetSavingsDisplay(d);
+            CGridDialog dialog(SAVINGS_DISPLAY_TITLE,
+                               new CTextGridModel(display.labels, display.labels, std::move(display.cells)),
+                               f);
+            dialog.exec();
         });
     add(ID_ALGO_CHEAPEST_INSERTION, "C&heapest Insertion",
         "Insert remaining free points on their best insertion link by increasing insertion penalty",
