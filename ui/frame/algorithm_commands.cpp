@@ -86,11 +86,9 @@ void AbortRunningAlgorithm(CMainFrame& frame) {
 
 // The assignment costs of a seed mode as lines in a text window.
 void ShowAssignmentCosts(CMainFrame* frame, CTramletDoc& document, EGAPSEEDMODE mode) {
-    std::string text;
-    for (const std::string& line : FormatAssignmentCostLines(ComputeAssignmentCostGrid(document, mode))) {
-        text += line + "\n";
-    }
-    ShowTextDialog(frame, AssignmentCostsTitle(mode), text);
+    CGridDialog dialog(QString::fromLocal8Bit(AssignmentCostsTitle(mode).c_str()),
+                       CTextGridModel::FromTable(ComputeAssignmentCostGrid(document, mode)), frame);
+    dialog.exec();
 }
 
 } // namespace
@@ -146,8 +144,9 @@ void AddAlgorithmCommands(CMainFrame& frame) {
     add(ID_ALGO_DISPLAY_INSERTION_PENALTIES, "Display Insertion Pena&lties...",
         "Display the insertion penalties of free points on the links of the current routes",
         CanDisplayInsertionPenalties, [f](CTramletDoc& d) {
-            ShowTextDialog(f, "Display Insertion Penalties",
-                           FormatInsertionPenaltyGrid(ComputeInsertionPenaltyGrid(d)));
+            CGridDialog dialog("Display Insertion Penalties",
+                               CTextGridModel::FromTable(ComputeInsertionPenaltyGrid(d)), f);
+            dialog.exec();
         });
     add(ID_ALGO_EXTREME_CROSSOVERS, "E&xtreme Crossovers\tCtrl+Alt+X",
         "Construct routes with one customer and supplier and largest distance savings",

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTimer>
+#include <memory>
 
 #include "construction/savings_display.h"
 #include "model/tramlet_doc.h"
@@ -37,6 +38,12 @@ TEST_F(GridDialogTest, SavingsGridLeavesMinusInfinityCellsEmptyAndCopiesTabSepar
     EXPECT_EQ(c1[6], "");                                        // the depot column
     EXPECT_NE(c1[2], "");                                        // c1 -> c2
     EXPECT_TRUE(lines[6].split('\t').mid(1).join("").isEmpty()); // the depot row
+}
+
+TEST(GridTableTest, HeadedTableBecomesHeadersAndCells) {
+    std::unique_ptr<CTextGridModel> model(
+        CTextGridModel::FromTable({{"", "v1", "v2"}, {"c1", "3.50", ""}, {"s1", "", "1.25"}}));
+    EXPECT_EQ(GridText(*model), "\tv1\tv2\nc1\t3.50\t\ns1\t\t1.25\n");
 }
 
 } // namespace

@@ -15,6 +15,22 @@ CTextGridModel::CTextGridModel(std::vector<std::string> rowLabels, std::vector<s
     : QAbstractTableModel(parent), m_rowLabels(std::move(rowLabels)), m_columnLabels(std::move(columnLabels)),
       m_cells(std::move(cells)) {}
 
+CTextGridModel* CTextGridModel::FromTable(const std::vector<std::vector<std::string>>& table) {
+    std::vector<std::string> rowLabels, columnLabels;
+    std::vector<std::vector<std::string>> cells;
+    for (size_t row = 0; row < table.size(); ++row) {
+        const std::vector<std::string>& line = table[row];
+        std::vector<std::string> rest(line.empty() ? line.begin() : line.begin() + 1, line.end());
+        if (row == 0) {
+            columnLabels = std::move(rest);
+            continue;
+        }
+        rowLabels.push_back(line.empty() ? std::string() : line[0]);
+        cells.push_back(std::move(rest));
+    }
+    return new CTextGridModel(std::move(rowLabels), std::move(columnLabels), std::move(cells));
+}
+
 int CTextGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_cells.size());
 }

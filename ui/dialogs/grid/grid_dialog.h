@@ -14,6 +14,10 @@ public:
     CTextGridModel(std::vector<std::string> rowLabels, std::vector<std::string> columnLabels,
                    std::vector<std::vector<std::string>> cells, QObject* parent = nullptr);
 
+    // A table whose row 0 holds an empty corner and the column headings and whose column 0
+    // holds the row headings (the insertion penalties, the assignment costs).
+    static CTextGridModel* FromTable(const std::vector<std::vector<std::string>>& table);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
