@@ -1,7 +1,9 @@
 // The vehicle capacity edit from the menu: the routes that no longer fit are deleted, the others kept.
 
 #include <QApplication>
-#include <QInputDialog>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <set>
@@ -9,6 +11,7 @@
 #include "model/route.h"
 #include "model/tramlet_doc.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/dialogs/parameters/long_value_dialog.h"
 #include "ui/frame/command_ids.h"
 
 namespace {
@@ -36,9 +39,9 @@ TEST_F(FleetDialogTest, SmallerCapacityDeletesExactlyTheRoutesThatNoLongerFit) {
     }
     ASSERT_LT(static_cast<int>(fitting.size()), Document().GetNumberOfRoutes());
     QTimer::singleShot(0, [capacity] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<CLongValueDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        dialog->setIntValue(capacity);
+        dialog->SpinBox()->setValue(capacity);
         dialog->accept();
     });
     TriggerFromMenu(ID_FLEET_CAPACITY);
@@ -52,6 +55,31 @@ TEST_F(FleetDialogTest, SmallerCapacityDeletesExactlyTheRoutesThatNoLongerFit) {
     EXPECT_EQ(Messages().front(), "New vehicle capacity " + std::to_string(capacity) +
                                       " is smaller than current quantities on one or more routes.  These "
                                       "routes will be deleted.");
+}
+
+TEST_F(FleetDialogTest, VehiclesEditRefusesAValueOutOfRangeAndFollowsTheSlider) {
+    NewRandomProject(3, 0, 1);
+    const int vehicles = Document().GetNumberOfVehicles();
+    QString title, prompt;
+    bool stayedOpen = false;
+    int sliderMaximum = 0;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CLongValueDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        sliderMaximum = dialog->Slider()->maximum();
+        QLineEdit* text = dialog->SpinBox()->findChild<QLineEdit*>();
+        text->setText(QString::number(dialog->SpinBox()->maximum() + 1));
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        dialog->Slider()->setValue(vehicles + 1);
+        dialog->accept();
+    });
+    TriggerFromMenu(ID_FLEET_VEHICLES);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(title.startsWith("Edit ")) << title.toStdString();
+    EXPECT_GT(sliderMaximum, vehicles);
+    EXPECT_EQ(Document().GetNumberOfVehicles(), vehicles + 1);
 }
 
 } // namespace
