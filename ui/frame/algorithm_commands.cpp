@@ -28,6 +28,7 @@
 #include "optimisation/set_partitioning.h"
 #include "runs/combined_commands.h"
 #include "runs/evaluate.h"
+#include "ui/dialogs/grid/grid_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -85,11 +86,9 @@ void AbortRunningAlgorithm(CMainFrame& frame) {
 
 // The assignment costs of a seed mode as lines in a text window.
 void ShowAssignmentCosts(CMainFrame* frame, CTramletDoc& document, EGAPSEEDMODE mode) {
-    std::string text;
-    for (const std::string& line : FormatAssignmentCostLines(ComputeAssignmentCostGrid(document, mode))) {
-        text += line + "\n";
-    }
-    ShowTextDialog(frame, AssignmentCostsTitle(mode), text);
+    CGridDialog dialog(QString::fromLocal8Bit(AssignmentCostsTitle(mode).c_str()),
+                       CTextGridModel::FromTable(ComputeAssignmentCostGrid(document, mode)), frame);
+    dialog.exec();
 }
 
 } // namespace
@@ -129,7 +128,11 @@ void AddAlgorithmCommands(CMainFrame& frame) {
         OnAlgorithmsSavingsParallelRandomized);
     add(ID_ALGO_DISPLAY_SAVINGS, "&Display Savings...", "Display the initial savings of all facility pairs",
         CanDisplaySavings, [f](CTramletDoc& d) {
-            ShowTextDialog(f, SAVINGS_DISPLAY_TITLE, FormatSavingsDisplay(GetSavingsDisplay(d)));
+            SSavingsDisplay display = GetSavingsDisplay(d);
+            CGridDialog dialog(SAVINGS_DISPLAY_TITLE,
+                               new CTextGridModel(display.labels, display.labels, std::move(display.cells)),
+                               f);
+            dialog.exec();
         });
     add(ID_ALGO_CHEAPEST_INSERTION, "C&heapest Insertion",
         "Insert remaining free points on their best insertion link by increasing insertion penalty",
@@ -141,8 +144,9 @@ void AddAlgorithmCommands(CMainFrame& frame) {
     add(ID_ALGO_DISPLAY_INSERTION_PENALTIES, "Display Insertion Pena&lties...",
         "Display the insertion penalties of free points on the links of the current routes",
         CanDisplayInsertionPenalties, [f](CTramletDoc& d) {
-            ShowTextDialog(f, "Display Insertion Penalties",
-                           FormatInsertionPenaltyGrid(ComputeInsertionPenaltyGrid(d)));
+            CGridDialog dialog("Display Insertion Penalties",
+                               CTextGridModel::FromTable(ComputeInsertionPenaltyGrid(d)), f);
+            dialog.exec();
         });
     add(ID_ALGO_EXTREME_CROSSOVERS, "E&xtreme Crossovers\tCtrl+Alt+X",
         "Construct routes with one customer and supplier and largest distance savings",

@@ -96,13 +96,13 @@ void CMainFrame::CreateViews() {
         RedrawAllViews();
     });
     connect(m_routesView, &CTramletRoutesView::FacilityAddRequested, this,
-            [this] { ShowNotAvailable("The facility dialog"); });
+            [this](double x, double y) { AddFacilityAt(x, y); });
     connect(m_routesView, &CTramletRoutesView::FacilityEditRequested, this,
-            [this] { ShowNotAvailable("The facility dialog"); });
+            [this](CFacility* f) { ShowFacilityDialog(f, EFacilityDialogMode::edit); });
     connect(m_routesView, &CTramletRoutesView::FacilityDeleteRequested, this,
-            [this] { ShowNotAvailable("The facility dialog"); });
+            [this](CFacility* f) { ShowFacilityDialog(f, EFacilityDialogMode::remove); });
     connect(m_routesView, &CTramletRoutesView::LinkSelected, this,
-            [this] { ShowNotAvailable("The link dialog"); });
+            [this](CFacility* from, CFacility* to) { ShowLinkDialog(from, to); });
     for (QMdiSubWindow* window : {m_routesWindow.data(), m_notesWindow.data(), m_statsWindow.data()}) {
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();

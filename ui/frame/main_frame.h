@@ -6,11 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "ui/dialogs/facility/facility_dialog.h"
 #include "ui/notes_view/tramlet_notes_view.h"
 #include "ui/routes_view/tramlet_routes_view.h"
 #include "ui/statistics_view/tramlet_stats_view.h"
 
 class CCommandTable;
+class CFacility;
 class CQtUserInterface;
 class CRecentFileList;
 class CTramletApp;
@@ -60,6 +62,12 @@ public:
     bool TriggerCommand(unsigned id);
     // The message of a command whose dialog is not available yet.
     void ShowNotAvailable(const QString& what);
+    // The facility dialog for a new facility of the selected type at view location (x, y).
+    void AddFacilityAt(double x, double y);
+    // The facility dialog editing or deleting f.
+    void ShowFacilityDialog(CFacility* f, EFacilityDialogMode mode);
+    // The link dialog for the distances between from and to.
+    void ShowLinkDialog(CFacility* from, CFacility* to);
     // Prints the active child window's contents.
     void PrintActiveView(QPrinter& printer);
     // Copies the active child window's text (statistics list or notes) to the clipboard.

@@ -8,6 +8,8 @@
 #include "framework/exceptions/user_exception.h"
 #include "model/distances/distance_norms.h"
 #include "model/tramlet_doc.h"
+#include "ui/dialogs/distances/all_distances_dialog.h"
+#include "ui/dialogs/facility/random_facilities_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -85,8 +87,12 @@ void AddProjectCommands(CMainFrame& frame) {
            addType(FT_SUPPLIER)});
     c.Add({ID_FACILITY_ADD_DEPOT, "Add &Depot", "Add the depot by clicking in the routes view",
            [can, doc] { return can() && doc()->GetNumberOfDepots() == 0; }, addType(FT_DEPOT)});
-    c.Add({ID_FACILITY_ADD_RANDOM, "Add &Random Facilities...", "Add facilities at random locations", can,
-           [f] { f->ShowNotAvailable("The Add Random Facilities dialog"); }});
+    c.Add(
+        {ID_FACILITY_ADD_RANDOM, "Add &Random Facilities...", "Add facilities at random locations", can, [f] {
+             CRandomFacilitiesDialog dialog(*f->GetDocument(), f);
+             dialog.exec();
+             f->RedrawAllViews();
+         }});
     c.Add({ID_FACILITY_DELETE_ALL, "Delete All &Facilities...", "Delete every facility and route",
            [can, doc] { return can() && doc()->GetTotalNumberOfFacilities() > 0; },
            [f] { RunOnDocument(*f, [](CTramletDoc& d) { d.OnDeleteAllFacilities(); }); }});
@@ -130,7 +136,11 @@ void AddDistanceCommands(CMainFrame& frame) {
            [f] { RunOnDocument(*f, [f](CTramletDoc& d) { ChangeDistanceNorm(*f, d); }); }});
     c.Add({ID_DISTANCES_ALL, "&All Distances...", "Show and edit the whole distance matrix",
            [can, doc] { return can() && doc()->GetTotalNumberOfFacilities() > 0; },
-           [f] { f->ShowNotAvailable("The All Distances dialog"); }});
+           [f] {
+               CAllDistancesDialog dialog(*f->GetDocument(), f);
+               dialog.exec();
+               f->RedrawAllViews();
+           }});
     c.Add({ID_DISTANCES_SYMMETRIC, "&Symmetric Distances",
            "Make the distances symmetric from the upper triangle",
            [can, doc] { return can() && doc()->GetAsymmetric() != 0; },

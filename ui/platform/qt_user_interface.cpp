@@ -1,5 +1,7 @@
 #include "ui/platform/qt_user_interface.h"
 
+#include "ui/dialogs/parameters/long_value_dialog.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
@@ -162,13 +164,12 @@ EPauseChoice CQtUserInterface::ShowPauseDialog() {
 
 bool CQtUserInterface::EditLongValue(const std::string& title, const std::string& prompt, int lower,
                                      int upper, int& value) {
-    bool ok = false;
-    int entered = QInputDialog::getInt(m_mainWindow.data(), FromLocal(title), FromLocal(prompt), value, lower,
-                                       upper, 1, &ok);
-    if (ok) {
-        value = entered;
+    CLongValueDialog dialog(FromLocal(title), FromLocal(prompt), lower, upper, value, m_mainWindow.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
     }
-    return ok;
+    value = dialog.Value();
+    return true;
 }
 
 bool CQtUserInterface::EditDoubleValue(const std::string& title, const std::string& prompt, double lower,
