@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "construction/construction_strings.h"
-#include "construction/nearest_neighbor.h"
+#include "construction/route_building.h"
 #include "framework/application/clock.h"
 #include "framework/application/sable_win_app.h"
 #include "framework/exceptions/file_exception.h"
