@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "framework/parameters/long_parameter.h"
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
+#include "runs/glpk_problem_name.h"
 
 namespace {
 
@@ -31,24 +31,6 @@ private:
     CSableWinApp& m_app;
     glp_prob* m_problem;
 };
-
-// The problem's name: the project file's base name, the application's name for a project without
-// a file. GLPK stops the whole program on a name longer than 255 characters or one holding
-// control characters, so such characters become '_' and the name is cut to 255.
-std::string ProblemName(const CTramletDoc& document, const CSableWinApp& app) {
-    std::string name = document.GetPathName().empty()
-                           ? app.GetAppName()
-                           : std::filesystem::path(document.GetPathName()).stem().string();
-    if (name.size() > 255) {
-        name.resize(255);
-    }
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '_';
-        }
-    }
-    return name;
-}
 
 // Shows the failure of a solver call ("LP" or "MIP") and ends the run.
 [[noreturn]] void ReportSolverFailure(const CSableWinApp& app, const CTramletDoc& document,
@@ -108,7 +90,7 @@ void BuildLinearProgramCrossovers(SCrossoverRun& run, CSableWinApp& app) {
 
     CGlpkProblem problem(app);
     glp_prob* lp = problem.Get();
-    app.m_pfn_glp_set_prob_name(lp, ProblemName(document, app).c_str());
+    app.m_pfn_glp_set_prob_name(lp, GlpkProblemName(document, app).c_str());
     app.m_pfn_glp_set_obj_name(lp, "obj");
     app.m_pfn_glp_set_obj_dir(lp, GLP_MAX);
     const int timeLimit = static_cast<int>(document.GetTimeLimit() * 1000.0);

@@ -16,6 +16,7 @@
 #include "model/tramlet_doc.h"
 #include "optimisation/generalized_assignment_seeds.h"
 #include "optimisation/optimisation_strings.h"
+#include "runs/glpk_problem_name.h"
 
 CGapProblem::CGapProblem(CSableWinApp& app) : m_app(app), m_problem(app.glp_create_prob()) {}
 
@@ -66,22 +67,6 @@ void CheckAssignmentSolverResult(const CSableWinApp& app, const CTramletDoc& doc
     }
     DisplayErrorMessage(message, false);
     ThrowUserException();
-}
-
-std::string AssignmentProblemName(const CTramletDoc& document, const CSableWinApp& app) {
-    std::string name = document.GetPathName().empty()
-                           ? app.GetAppName()
-                           : std::filesystem::path(document.GetPathName()).stem().string();
-    // GLPK refuses names longer than 255 characters or holding control characters.
-    if (name.size() > 255) {
-        name.resize(255);
-    }
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '_';
-        }
-    }
-    return name;
 }
 
 namespace {
@@ -187,7 +172,7 @@ void SolveAssignmentModel(CTramletDoc& document, CSableWinApp& app, glp_prob* lp
                           EGAPSEEDMODE mode, CLongMatrix& assignment, CLongMatrix& loads) {
     const int n = document.GetNumberOfCustomers() + document.GetNumberOfSuppliers();
     const int m = document.GetNumberOfVehicles();
-    app.m_pfn_glp_set_prob_name(lp, AssignmentProblemName(document, app).c_str());
+    app.m_pfn_glp_set_prob_name(lp, GlpkProblemName(document, app).c_str());
     app.m_pfn_glp_set_obj_name(lp, "obj");
     app.m_pfn_glp_set_obj_dir(lp, GLP_MIN);
     AddAssignmentRows(document, app, lp);

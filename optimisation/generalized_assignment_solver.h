@@ -41,9 +41,6 @@ glp_iocp AssignmentIntegerControls(const CSableWinApp& app, const CTramletDoc& d
 void CheckAssignmentSolverResult(const CSableWinApp& app, const CTramletDoc& document, const char* solver,
                                  int returned, int status);
 
-// The problem's name: the project file's base name, the application's name without a file.
-std::string AssignmentProblemName(const CTramletDoc& document, const CSableWinApp& app);
-
 // Builds the assignment model of the costs into lp, solves its relaxation and the integer
 // program, and reads the assignment (n x m) and the cluster loads (m x 2: demand, supply). At
 // Detailed the model is written as free MPS and LP files beside the project; the reports go to

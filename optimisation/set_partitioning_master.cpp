@@ -1,33 +1,17 @@
 #include "optimisation/set_partitioning_master.h"
 
-#include <filesystem>
-
 #include "framework/application/sable_win_app.h"
 #include "framework/exceptions/user_exception.h"
 #include "framework/parameters/long_parameter.h"
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
 #include "optimisation/set_partitioning.h"
+#include "runs/glpk_problem_name.h"
 
 CSetPartitioningMaster::CSetPartitioningMaster(CSableWinApp& app, CTramletDoc& document, bool noRevisits)
     : m_app(app), m_document(document), m_noRevisits(noRevisits) {
     m_served = document.GetNumberOfCustomers() + document.GetNumberOfSuppliers();
     m_worker = std::make_unique<CSetPartitioningWorker>(app);
-}
-
-std::string CSetPartitioningMaster::ProblemName(const CTramletDoc& document, const CSableWinApp& app) {
-    std::string name = document.GetPathName().empty()
-                           ? app.GetAppName()
-                           : std::filesystem::path(document.GetPathName()).stem().string();
-    if (name.size() > 255) {
-        name.resize(255);
-    }
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '_';
-        }
-    }
-    return name;
 }
 
 void CSetPartitioningMaster::ColumnOf(const CRoute& route, std::vector<int>& rows,
@@ -51,7 +35,7 @@ void CSetPartitioningMaster::ColumnOf(const CRoute& route, std::vector<int>& row
 }
 
 void CSetPartitioningMaster::Build(const CRoutePool& pool) {
-    const std::string name = ProblemName(m_document, m_app);
+    const std::string name = GlpkProblemName(m_document, m_app);
     const int customers = m_document.GetNumberOfCustomers();
     const double vehicles = m_document.GetNumberOfVehicles();
     m_timeLimit = static_cast<int>(m_document.GetTimeLimit() * 1000.0);

@@ -41,10 +41,6 @@ public:
     // number of facilities.
     const std::vector<double>& GetDualPrices() const { return m_duals; }
 
-    // The problem's name: the project file's base name or the application's name, made safe
-    // for GLPK (control characters become '_', at most 255 characters).
-    static std::string ProblemName(const CTramletDoc& document, const CSableWinApp& app);
-
 private:
     [[noreturn]] void ReportSolverFailure(const char* solver, int returned, int status) const;
     void ShowSolverFailure(const char* solver, int returned, int status) const;
