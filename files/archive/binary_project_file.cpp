@@ -5,8 +5,8 @@
 #include <optional>
 #include <strings.h>
 
-#include "files/project_summary.h"
 #include "files/benchmark_instance_import.h"
+#include "files/project_summary.h"
 #include "files/text_project_import.h"
 #include "framework/application/sable_win_app.h"
 #include "framework/archive/archive.h"
