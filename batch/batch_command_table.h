@@ -52,6 +52,7 @@ void AddCrossoverCommands(CBatchCommandTable& table);
 void AddCombinedCommands(CBatchCommandTable& table);
 void AddAssignmentCommands(CBatchCommandTable& table);
 void AddSetPartitioningCommands(CBatchCommandTable& table);
+void AddSearchCommands(CBatchCommandTable& table);
 void AddSolutionCommands(CBatchCommandTable& table);
 
 // A command that runs an algorithm and succeeds when the run was recorded. With an enabled

@@ -12,5 +12,6 @@ void AddAllBatchCommands(CBatchCommandTable& table) {
     AddAssignmentCommands(table);
     AddCombinedCommands(table);
     AddSetPartitioningCommands(table);
+    AddSearchCommands(table);
     AddSolutionCommands(table);
 }
