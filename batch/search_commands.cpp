@@ -44,7 +44,7 @@ void AddSearchCommands(CBatchCommandTable& table) {
     table.Add(SearchSetting("--search-iterations", "iterations of search, 1 to 100000000 (100000)",
                             SetSearchIterations));
     table.Add(SearchSetting("--search-stall",
-                            "search ends after N iterations without improvement, 1 to 100000000 (30000)",
+                            "search ends after N iterations without improvement, 1 to 100000000 (50000)",
                             SetSearchIterationsWithoutImprovement));
     table.Add(SearchSetting("--ruin-size",
                             "average number of facilities a search ruin takes out, 1 to 100 (10)",

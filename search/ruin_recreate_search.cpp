@@ -8,8 +8,8 @@ namespace {
 
 // The temperature at the start as a share of the mean distance between two visits, and the
 // share of it left at the end.
-constexpr double kStartTemperatureShare = 0.1;
-constexpr double kEndTemperatureShare = 0.01;
+constexpr double kStartTemperatureShare = 0.3;
+constexpr double kEndTemperatureShare = 0.03;
 
 } // namespace
 

@@ -15,7 +15,7 @@ struct SSearchSettings {
     // Ruin-and-recreate iterations over which the acceptance temperature cools down.
     int iterations = 100000;
     // The search ends early after this many iterations without a better solution.
-    int iterationsWithoutImprovement = 30000;
+    int iterationsWithoutImprovement = 50000;
     // Average number of facilities a ruin takes out.
     int averageRuinSize = 10;
     EFleetRule fleetRule = EFleetRule::atMost;
