@@ -8,4 +8,5 @@ void AddWindowCommands(CMainFrame& frame);
 void AddProjectCommands(CMainFrame& frame);
 void AddDistanceCommands(CMainFrame& frame);
 void AddAlgorithmCommands(CMainFrame& frame);
+void AddSearchCommands(CMainFrame& frame);
 void AddOptionCommands(CMainFrame& frame);

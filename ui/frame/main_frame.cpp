@@ -34,6 +34,7 @@ CMainFrame::CMainFrame(CTramletApp& app, CQtUserInterface& ui, QWidget* parent)
     AddProjectCommands(*this);
     AddDistanceCommands(*this);
     AddAlgorithmCommands(*this);
+    AddSearchCommands(*this);
     AddOptionCommands(*this);
     BuildMenus();
     BuildToolBar();

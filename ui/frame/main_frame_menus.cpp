@@ -77,8 +77,8 @@ void CMainFrame::BuildMenus() {
                 ID_ALGO_SP, ID_ALGO_SP_NO_REVISITS, kSeparator, ID_ALGO_WRITE_LP, ID_ALGO_READ_GLPSOL,
                 ID_ALGO_READ_CPLEX, ID_ALGO_READ_GUROBI});
     AddEntries(algorithms, c,
-               {kSeparator, ID_ALGO_ALL_ALGORITHMS, ID_ALGO_ALL_IMPROVEMENTS, ID_ALGO_SELECT, kSeparator,
-                ID_ALGO_EVALUATE, ID_ALGO_ABORT});
+               {kSeparator, ID_ALGO_ALL_ALGORITHMS, ID_ALGO_ALL_IMPROVEMENTS, ID_ALGO_SEARCH,
+                ID_ALGO_SEARCH_SETTINGS, ID_ALGO_SELECT, kSeparator, ID_ALGO_EVALUATE, ID_ALGO_ABORT});
 
     QMenu* options = bar->addMenu("&Options");
     AddEntries(options->addMenu("&Report Level"), c,
