@@ -24,18 +24,26 @@ void CRuinRecreateSearch::Iterate(double temperature) {
     m_candidate = m_current;
     m_ruin.Apply(m_candidate, m_random, m_pending);
     m_recreate.Apply(m_candidate, m_random, m_pending);
-    const double cost = m_candidate.Cost();
     // 1 - Uniform() lies in (0, 1], so the logarithm is finite.
-    if (cost < m_current.Cost() - temperature * std::log(1.0 - m_random.Uniform())) {
+    if (m_candidate.Objective() < m_current.Objective() - temperature * std::log(1.0 - m_random.Uniform())) {
         m_current = m_candidate;
     }
-    if (cost < m_best.Cost()) {
+    if (m_candidate.Cost() < m_best.Cost()) {
         m_best = m_candidate;
         m_lastImprovement = m_iterations + 1;
     }
 }
 
+void CRuinRecreateSearch::ReleaseFleet() {
+    m_current = m_best;
+    m_current.SetHoldFleet(false);
+    m_lastImprovement = m_iterations;
+}
+
 void CRuinRecreateSearch::Run(const Continuation& keepGoing) {
+    const bool hold = m_problem.fleetRule == EFleetRule::atMost;
+    const int release = hold ? m_settings.iterations / 2 : -1;
+    m_current.SetHoldFleet(hold);
     m_pending = m_problem.visits;
     m_recreate.Apply(m_current, m_random, m_pending);
     m_best = m_current;
@@ -46,8 +54,12 @@ void CRuinRecreateSearch::Run(const Continuation& keepGoing) {
     m_iterations = 0;
     m_lastImprovement = 0;
     while (m_iterations < m_settings.iterations &&
-           m_iterations - m_lastImprovement < m_settings.iterationsWithoutImprovement &&
+           (m_iterations < release ||
+            m_iterations - m_lastImprovement < m_settings.iterationsWithoutImprovement) &&
            keepGoing(m_iterations)) {
+        if (m_iterations == release) {
+            ReleaseFleet();
+        }
         Iterate(temperature);
         temperature *= cooling;
         ++m_iterations;

@@ -12,9 +12,13 @@
 struct SSearchProblem;
 
 // The ruin-and-recreate search: from a greedy first solution, each iteration ruins a copy of
-// the current solution and recreates it; the copy replaces the current solution when it is
-// cheaper than the current cost plus a threshold drawn from a temperature that cools
+// the current solution and recreates it; the copy replaces the current solution when its
+// objective is below the current one plus a threshold drawn from a temperature that cools
 // geometrically over the iterations (simulated annealing). The cheapest solution seen is kept.
+// Under the at-most fleet rule the first half of the iterations holds the fleet to exactly the
+// vehicles with no supplier-only route (a landscape where the search moves more freely between
+// route structures), the second half goes on from the cheapest solution with the rule itself;
+// iterations without improvement are counted from the start of the last half only.
 class CRuinRecreateSearch {
 public:
     // Asked before every iteration with the number of iterations done; false ends the search.
@@ -32,6 +36,8 @@ public:
 private:
     // One ruin and recreate of the candidate, then its acceptance.
     void Iterate(double temperature);
+    // Ends the held first half: the search goes on from the cheapest solution.
+    void ReleaseFleet();
 
     const SSearchProblem& m_problem;
     SSearchSettings m_settings;

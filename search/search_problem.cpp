@@ -69,12 +69,12 @@ double FleetViolationCharge(const SSearchProblem& problem) {
 
 } // namespace
 
-double SSearchProblem::FleetPenalty(int routes, int supplierOnlyRoutes) const {
+double SSearchProblem::FleetPenalty(int routes, int supplierOnlyRoutes, bool holdFleet) const {
     double penalty = 0.0;
     if (routes > vehicles) {
         penalty += static_cast<double>(routes - vehicles) * capacity * penaltyPerUnit;
     }
-    if (fleetRule == EFleetRule::exact) {
+    if (fleetRule == EFleetRule::exact || holdFleet) {
         penalty += fleetViolationCharge * (std::abs(routes - vehicles) + supplierOnlyRoutes);
     }
     return penalty;

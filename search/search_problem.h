@@ -23,8 +23,9 @@ struct SSearchProblem {
     int vehicles = 0;
     double penaltyPerUnit = 0.0;
     EFleetRule fleetRule = EFleetRule::atMost;
-    // Under the exact rule: the charge for every route missing or exceeding the number of
-    // vehicles and for every route serving suppliers only, larger than any distance saving.
+    // The charge for every route missing or exceeding the number of vehicles and for every route
+    // serving suppliers only, where the fleet is held to the vehicles; larger than any distance
+    // saving.
     double fleetViolationCharge = 0.0;
     // The penalty of the quantities no vehicle can carry (those facilities stay unrouted).
     double unroutablePenalty = 0.0;
@@ -40,8 +41,10 @@ struct SSearchProblem {
 
     // The fleet terms of a solution with the given non-empty routes, supplier-only routes among
     // them: routes beyond the vehicles cost the capacity times the penalty per unit each, as the
-    // project charges them; the exact rule adds its charge per violation.
-    double FleetPenalty(int routes, int supplierOnlyRoutes) const;
+    // project charges them. Under the exact rule, or when the search holds the fleet to the
+    // vehicles for a while, each violation of "exactly the vehicles, none for suppliers only"
+    // costs the violation charge too.
+    double FleetPenalty(int routes, int supplierOnlyRoutes, bool holdFleet = false) const;
 };
 
 // Copies what the search needs from the project.

@@ -20,6 +20,10 @@ double CSearchSolution::Cost() const {
     return m_distance + m_problem->FleetPenalty(m_routes, m_supplierOnly);
 }
 
+double CSearchSolution::Objective() const {
+    return m_distance + m_problem->FleetPenalty(m_routes, m_supplierOnly, m_holdFleet);
+}
+
 int CSearchSolution::EmptySlot() const {
     for (int slot = 0; slot < SlotCount(); ++slot) {
         if (Slot(slot).IsEmpty()) {
@@ -42,7 +46,8 @@ double CSearchSolution::FleetDeltaOfInsertion(int slot, int node) const {
     } else {
         return 0.0;
     }
-    return m_problem->FleetPenalty(routes, supplierOnly) - m_problem->FleetPenalty(m_routes, m_supplierOnly);
+    return m_problem->FleetPenalty(routes, supplierOnly, m_holdFleet) -
+           m_problem->FleetPenalty(m_routes, m_supplierOnly, m_holdFleet);
 }
 
 void CSearchSolution::Count(const SSearchRoute& route, int sign) {

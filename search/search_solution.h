@@ -32,6 +32,10 @@ public:
 
     // Distance plus the fleet terms (the constant penalty of unroutable facilities left out).
     double Cost() const;
+    // The cost the search minimises: the cost, with the fleet held to the vehicles while
+    // HoldFleet is set (see SSearchProblem::FleetPenalty).
+    double Objective() const;
+    void SetHoldFleet(bool hold) { m_holdFleet = hold; }
     double Distance() const { return m_distance; }
     int RouteCount() const { return m_routes; }
     int SupplierOnlyRouteCount() const { return m_supplierOnly; }
@@ -43,7 +47,7 @@ public:
     // The first empty slot (there is always one: a slot per visit and one more).
     int EmptySlot() const;
 
-    // The change of the fleet terms when slot gains a first customer or supplier (or, for a
+    // The change of the objective's fleet terms when slot gains a first customer or supplier (or, for a
     // supplier-only route, a first customer).
     double FleetDeltaOfInsertion(int slot, int node) const;
     // Inserts node at position p of slot (an empty slot becomes a route from depot).
@@ -63,4 +67,5 @@ private:
     double m_distance = 0.0;
     int m_routes = 0;
     int m_supplierOnly = 0;
+    bool m_holdFleet = false;
 };
