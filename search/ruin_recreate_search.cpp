@@ -47,7 +47,7 @@ void CRuinRecreateSearch::Run(const Continuation& keepGoing) {
     m_pending = m_problem.visits;
     m_recreate.Apply(m_current, m_random, m_pending);
     m_best = m_current;
-    m_initialCost = m_current.Cost();
+    m_initialCost = m_current.ProjectCost();
     const double start = kStartTemperatureShare * m_problem.meanDistance;
     const double cooling = std::pow(kEndTemperatureShare, 1.0 / m_settings.iterations);
     double temperature = start;

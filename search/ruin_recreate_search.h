@@ -30,6 +30,7 @@ public:
     void Run(const Continuation& keepGoing);
 
     const CSearchSolution& Best() const { return m_best; }
+    // The project's cost of the first solution (see CSearchSolution::ProjectCost).
     double InitialCost() const { return m_initialCost; }
     int Iterations() const { return m_iterations; }
 

@@ -77,7 +77,7 @@ ERunResult RunRuinRecreateSearch(CTramletDoc& document, const SSearchSettings& s
         double lastCheck = -std::numeric_limits<double>::infinity();
         double lastShown = start;
         auto report = [&](int iteration, double now, bool finished) {
-            const SSearchProgress where{iteration, search.Best().Cost() + problem.unroutablePenalty,
+            const SSearchProgress where{iteration, search.Best().ProjectCost() + problem.unroutablePenalty,
                                         now - start};
             if (showWindow) {
                 GetUserInterface().ShowStatusWindow(SEARCH_ALGORITHM_NAME, ProgressFields(where));
@@ -106,6 +106,6 @@ ERunResult RunRuinRecreateSearch(CTramletDoc& document, const SSearchSettings& s
         record.m_dDistance = document.GetTotalDistance(false);
         record.m_lCount = document.GetNumberOfRoutes();
         record.m_lIterations = search.Iterations();
-        record.m_dDeltaObjective = search.InitialCost() - search.Best().Cost();
+        record.m_dDeltaObjective = search.InitialCost() - search.Best().ProjectCost();
     });
 }

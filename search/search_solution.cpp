@@ -20,6 +20,13 @@ double CSearchSolution::Cost() const {
     return m_distance + m_problem->FleetPenalty(m_routes, m_supplierOnly);
 }
 
+double CSearchSolution::ProjectCost() const {
+    const SSearchProblem& p = *m_problem;
+    return m_distance + (m_routes > p.vehicles
+                             ? static_cast<double>(m_routes - p.vehicles) * p.capacity * p.penaltyPerUnit
+                             : 0.0);
+}
+
 double CSearchSolution::Objective() const {
     return m_distance + m_problem->FleetPenalty(m_routes, m_supplierOnly, m_holdFleet);
 }

@@ -30,8 +30,11 @@ public:
     CSearchSolution(const CSearchSolution& other);
     CSearchSolution& operator=(const CSearchSolution&) = default;
 
-    // Distance plus the fleet terms (the constant penalty of unroutable facilities left out).
+    // Distance plus the fleet terms of the rule: the cost by which solutions are compared.
     double Cost() const;
+    // The cost as the project charges it: distance plus the routes beyond the vehicles (the
+    // constant penalty of unroutable facilities left out).
+    double ProjectCost() const;
     // The cost the search minimises: the cost, with the fleet held to the vehicles while
     // HoldFleet is set (see SSearchProblem::FleetPenalty).
     double Objective() const;
