@@ -29,6 +29,7 @@
 #include "runs/combined_commands.h"
 #include "runs/evaluate.h"
 #include "ui/dialogs/grid/grid_dialog.h"
+#include "ui/dialogs/select/select_algorithm_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -91,6 +92,18 @@ void ShowAssignmentCosts(CMainFrame* frame, CTramletDoc& document, EGAPSEEDMODE 
     dialog.exec();
 }
 
+// The Select sheet; the command it chooses is posted to run once the sheet has gone.
+void RunSelectSheet(CMainFrame& frame, CTramletDoc& document) {
+    CSelectAlgorithmDialog sheet(document, &frame);
+    if (sheet.exec() != QDialog::Accepted || sheet.ChosenCommand() == 0) {
+        return;
+    }
+    const unsigned command = sheet.ChosenCommand();
+    CMainFrame* target = &frame;
+    QMetaObject::invokeMethod(
+        target, [target, command] { target->TriggerCommand(command); }, Qt::QueuedConnection);
+}
+
 } // namespace
 
 void AddAlgorithmCommands(CMainFrame& frame) {
@@ -101,9 +114,6 @@ void AddAlgorithmCommands(CMainFrame& frame) {
                        std::function<void(CTramletDoc&)> run, const char* toolbarText = "") {
         c.Add({id, text, prompt, [f, rule] { return IsCommandAllowed(*f, rule); },
                [f, run] { RunOnProject(*f, run); }, nullptr, toolbarText});
-    };
-    auto notAvailable = [f](const char* what) {
-        return [f, what](CTramletDoc&) { f->ShowNotAvailable(what); };
     };
 
     add(ID_ALGO_NEAREST_NEIGHBOR, "&Nearest Neighbor",
@@ -226,7 +236,7 @@ void AddAlgorithmCommands(CMainFrame& frame) {
         "Execute all improvement algorithms on the current routes", CanRunAllImprovements, RunAllImprovements,
         "Improve");
     add(ID_ALGO_SELECT, "Se&lect...", "Select Algorithm and Specify Parameters", HasProject,
-        notAvailable("The Select Algorithm and Specify Parameters sheet"));
+        [f](CTramletDoc& d) { RunSelectSheet(*f, d); });
     add(
         ID_ALGO_EVALUATE, "&Evaluate", "Evaluate the current routes", CanEvaluate,
         [f](CTramletDoc& d) {
