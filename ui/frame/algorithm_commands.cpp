@@ -2,9 +2,6 @@
 // commands, Evaluate, the display commands and the abort button. Each enable rule is the one
 // its algorithm states; while an algorithm runs every one of them is disabled except Abort.
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "app/tramlet_app.h"
 #include "construction/crossover.h"
 #include "construction/insertion.h"
@@ -28,6 +25,7 @@
 #include "optimisation/set_partitioning.h"
 #include "runs/combined_commands.h"
 #include "runs/evaluate.h"
+#include "ui/dialogs/evaluation/evaluation_grid.h"
 #include "ui/dialogs/grid/grid_dialog.h"
 #include "ui/dialogs/select/select_algorithm_dialog.h"
 #include "ui/frame/algorithm_rules.h"
@@ -35,7 +33,6 @@
 #include "ui/frame/command_table.h"
 #include "ui/frame/frame_commands.h"
 #include "ui/frame/main_frame.h"
-#include "ui/frame/text_dialog.h"
 #include "ui/platform/abort_dialog.h"
 #include "ui/platform/qt_user_interface.h"
 #include "ui/routes_view/tramlet_routes_view.h"
@@ -53,21 +50,6 @@ void RunOnProject(CMainFrame& frame, const std::function<void(CTramletDoc&)>& co
         frame.GetApp().DisplayErrorMessage(error.what());
     }
     frame.RedrawAllViews();
-}
-
-// The report of all routes as text (the evaluated solution).
-std::string FormatRoutesReport(CTramletDoc& document) {
-    char* buffer = nullptr;
-    size_t size = 0;
-    std::FILE* memory = open_memstream(&buffer, &size);
-    if (memory == nullptr) {
-        return std::string();
-    }
-    document.WriteRoutesReport(memory);
-    std::fclose(memory);
-    std::string text(buffer, size);
-    std::free(buffer);
-    return text;
 }
 
 // The abort button (30065): ends manual construction, or asks the running algorithm to stop
@@ -242,7 +224,8 @@ void AddAlgorithmCommands(CMainFrame& frame) {
         [f](CTramletDoc& d) {
             if (EvaluateSolution(d)) {
                 f->RedrawAllViews();
-                ShowTextDialog(f, "Evaluate", FormatRoutesReport(d));
+                CGridDialog dialog("Evaluate", BuildEvaluationModel(d), f);
+                dialog.exec();
             }
         },
         "Evaluate");
