@@ -87,6 +87,9 @@ void CMainFrame::BuildMenus() {
     AddEntries(
         options, c,
         {ID_REPORT_LEVEL_EDIT, ID_EDIT_SEED, ID_EDIT_MAX_ITERATIONS, ID_EDIT_TIME_LIMIT, ID_EDIT_TOLERANCE});
+    AddEntries(options, c,
+               {kSeparator, ID_EDIT_VERTEX_SIZE, ID_EDIT_LABEL_SIZE, ID_EDIT_GRID_SIZE, kSeparator,
+                ID_EDIT_PROJECTION});
 
     AddEntries(bar->addMenu("&Window"), c,
                {ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE, kSeparator, ID_WINDOW_ROUTES,

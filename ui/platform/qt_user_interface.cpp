@@ -1,12 +1,13 @@
 #include "ui/platform/qt_user_interface.h"
 
+#include "ui/dialogs/parameters/double_value_dialog.h"
 #include "ui/dialogs/parameters/long_value_dialog.h"
+#include "ui/dialogs/parameters/report_level_dialog.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QWidget>
@@ -174,24 +175,21 @@ bool CQtUserInterface::EditLongValue(const std::string& title, const std::string
 
 bool CQtUserInterface::EditDoubleValue(const std::string& title, const std::string& prompt, double lower,
                                        double upper, double& value) {
-    bool ok = false;
-    double entered = QInputDialog::getDouble(m_mainWindow.data(), FromLocal(title), FromLocal(prompt), value,
-                                             lower, upper, 4, &ok);
-    if (ok) {
-        value = entered;
+    CDoubleValueDialog dialog(FromLocal(title), FromLocal(prompt), lower, upper, value, m_mainWindow.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
     }
-    return ok;
+    value = dialog.Value();
+    return true;
 }
 
 bool CQtUserInterface::EditReportLevelValue(int& value) {
-    const QStringList levels = {"0", "1 Database", "2 Summary", "3 Standard", "4 Detailed", "5 Debug"};
-    bool ok = false;
-    QString chosen = QInputDialog::getItem(m_mainWindow.data(), "Edit Report Level", "Report Level:", levels,
-                                           value >= 0 && value <= 5 ? value : 3, false, &ok);
-    if (ok) {
-        value = static_cast<int>(levels.indexOf(chosen));
+    CReportLevelDialog dialog(value, m_mainWindow.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
     }
-    return ok;
+    value = dialog.Level();
+    return true;
 }
 
 void CQtUserInterface::ShowStatusWindow(const std::string& title, const std::vector<SStatusField>& fields) {
