@@ -15,6 +15,7 @@
 #include "framework/exceptions/file_exception.h"
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
+#include "ui/dialogs/summary/project_summary_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -108,6 +109,11 @@ void AddFileCommands(CMainFrame& frame) {
                   [f] { AfterSave(*f, OnFileSave(*f->GetDocument())); }});
     commands.Add({ID_FILE_SAVE_AS, "Save &As...", "Save the project under a new name", open,
                   [f] { AfterSave(*f, OnFileSaveAs(*f->GetDocument())); }});
+    commands.Add({ID_FILE_SUMMARY, "Summary &Info...", "Show and edit the project summary", open, [f] {
+                      CProjectSummaryDialog dialog(*f->GetDocument(), f);
+                      dialog.exec();
+                      f->RedrawAllViews();
+                  }});
     commands.Add({ID_FILE_IMPORT, "&Import...", "Import a project from text project files", idle,
                   [f] { ReplaceProject(*f, [] { return OnFileImport(); }); }});
     commands.Add({ID_FILE_EXPORT, "&Export...", "Export the project to text project files", open, [f] {

@@ -33,9 +33,9 @@ void CMainFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
     m_fileMenu = bar->addMenu("&File");
     AddEntries(m_fileMenu, c,
-               {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator,
-                ID_FILE_IMPORT, ID_FILE_EXPORT, kSeparator, ID_FILE_OUTPUT_LOG, ID_FILE_CLOSE_OUTPUT_LOG,
-                kSeparator, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, kSeparator});
+               {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SUMMARY,
+                kSeparator, ID_FILE_IMPORT, ID_FILE_EXPORT, kSeparator, ID_FILE_OUTPUT_LOG,
+                ID_FILE_CLOSE_OUTPUT_LOG, kSeparator, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, kSeparator});
     m_recentFilesAnchor = m_fileMenu->addSeparator();
     AddEntries(m_fileMenu, c, {ID_APP_EXIT});
     UpdateRecentFileMenu();
