@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -88,7 +89,9 @@ void CFacilityDialog::BuildForm() {
             m_coordinate[axis][part] = new QLineEdit;
             row->addWidget(m_coordinate[axis][part]);
         }
-        form->addRow(axisNames[axis][m_geographic ? 1 : 0], row);
+        auto* caption = new QLabel(axisNames[axis][m_geographic ? 1 : 0]);
+        caption->setBuddy(m_coordinate[axis][0]);
+        form->addRow(caption, row);
     }
     if (IsAddressLookupOffered(m_geographic) && m_mode != EFacilityDialogMode::remove) {
         BuildAddressFields(form);

@@ -79,6 +79,8 @@ CSelectAlgorithmDialog::CSelectAlgorithmDialog(CTramletDoc& document, QWidget* p
     SetChoice(m_seedPoint, m_seedRay, !m_sheet.m_seedRays);
     SetChoice(m_lowerBound, m_routes, !m_sheet.m_routesOnly);
     SetChoice(m_revisitsAllowed, m_revisitsNotAllowed, m_sheet.m_revisitsAllowed);
+    // Every page's tab stays readable: the sheet is as wide as its tabs.
+    m_tabs->setUsesScrollButtons(false);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CSelectAlgorithmDialog::OnPageChanged);
 
     auto* buttons =
