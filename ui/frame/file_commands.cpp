@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <filesystem>
 #include <functional>
 
 #include "app/tramlet_app.h"
@@ -60,6 +61,19 @@ void AfterSave(CMainFrame& frame, bool saved) {
 }
 
 } // namespace
+
+std::string GetFileDialogFolder(const CMainFrame& frame) {
+    const CTramletDoc* document = frame.GetDocument();
+    if (document != nullptr && !document->GetPathName().empty()) {
+        return std::filesystem::path(document->GetPathName()).parent_path().string();
+    }
+    std::string folder = frame.GetApp().GetDefaultOutputLogFolder();
+    std::error_code error;
+    if (!folder.empty()) {
+        std::filesystem::create_directories(folder, error);
+    }
+    return folder;
+}
 
 bool CMainFrame::SaveModifiedProject() {
     CTramletDoc* document = GetDocument();

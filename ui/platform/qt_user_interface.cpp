@@ -74,7 +74,11 @@ QString ConvertFileFilter(const std::string& filter) {
     for (int i = 0; i < parts.size(); i += (parts.size() > 1 ? 2 : 1)) {
         names << parts[i];
     }
-    if (!names.join("").contains("(*.*)") && !names.join("").contains("(*)")) {
+    // "*.*" would hide the files without an extension here.
+    for (QString& name : names) {
+        name.replace("(*.*)", "(*)");
+    }
+    if (!names.join("").contains("(*)")) {
         names << "All Files (*)";
     }
     return names.join(";;");
@@ -222,8 +226,8 @@ std::optional<std::string> CQtUserInterface::SaveFileDialog(const std::string& t
     if (m_fileResponder) {
         return m_fileResponder(title);
     }
-    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(proposedPath),
-                       ConvertFileFilter(filter));
+    std::string start = proposedPath.empty() && m_startFolder ? m_startFolder() : proposedPath;
+    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(start), ConvertFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FromLocal(defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -238,7 +242,8 @@ std::optional<std::string> CQtUserInterface::OpenFileDialog(const std::string& t
     if (m_fileResponder) {
         return m_fileResponder(title);
     }
-    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), QString(), ConvertFileFilter(filter));
+    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(m_startFolder ? m_startFolder() : ""),
+                       ConvertFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(FromLocal(defaultExtension));

@@ -113,6 +113,7 @@ void CFacilityDialog::BuildForm() {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
     setLayout(form);
+    setMinimumWidth(320);
 }
 
 // Shows the facility's current values; the coordinates split into degrees, minutes, seconds.
