@@ -1,4 +1,5 @@
-// The Select sheet from the menu: refusals keep it open, OK posts the chosen command.
+// The Select sheet from the menu: refusals keep it open, OK stores the edited pages and posts the
+// chosen command.
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -30,6 +31,7 @@ TEST_F(SelectSheetDialogTest, RefusedFactorKeepsTheSheetOpenAndOkPostsTheChosenC
         sheet->CrossoverFactorField()->setValue(2.0);
         sheet->accept();
         openAfterRefusal = sheet->isVisible();
+        sheet->CrossoverFactorField()->setValue(0.5); // stored by OK on another page
         sheet->SetActivePage(SELECT_PAGE_SET_PARTITIONING);
         sheet->TimeLimitField(SELECT_PAGE_SET_PARTITIONING)->setValue(45.0);
         sheet->RoutesButton()->setChecked(true);
@@ -40,7 +42,7 @@ TEST_F(SelectSheetDialogTest, RefusedFactorKeepsTheSheetOpenAndOkPostsTheChosenC
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid crossover savings penalty factor 2.000000 out of "
                                                    "valid range [0.000000, 1.000000]"});
-    EXPECT_DOUBLE_EQ(Document().GetCrossoverPenaltyFactor(), 0.25);
+    EXPECT_DOUBLE_EQ(Document().GetCrossoverPenaltyFactor(), 0.5);
     EXPECT_DOUBLE_EQ(Document().GetTimeLimit(), 45.0);
     EXPECT_TRUE(ran.empty()); // posted, so it runs only after the sheet has gone
     QApplication::processEvents();

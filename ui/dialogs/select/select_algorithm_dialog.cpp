@@ -73,6 +73,7 @@ CSelectAlgorithmDialog::CSelectAlgorithmDialog(CTramletDoc& document, QWidget* p
     m_depth->setRange(1, std::max(1, facilities));
     for (int page = 0; page < SELECT_PAGE_COUNT; ++page) {
         LoadPage(static_cast<ESelectPage>(page));
+        TrackEdits(static_cast<ESelectPage>(page));
     }
     SetChoice(m_parallel, m_serial, m_sheet.m_parallel);
     SetChoice(m_greedy, m_randomized, !m_sheet.m_randomized);
@@ -88,7 +89,7 @@ CSelectAlgorithmDialog::CSelectAlgorithmDialog(CTramletDoc& document, QWidget* p
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
-            &CSelectAlgorithmDialog::ApplyActivePage);
+            [this] { ApplyActivePage(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
@@ -157,8 +158,23 @@ QWidget* CSelectAlgorithmDialog::BuildSetPartitioningPage() {
     return page;
 }
 
+void CSelectAlgorithmDialog::TrackEdits(ESelectPage page) {
+    QWidget* form = m_tabs->widget(page);
+    auto edited = [this, page] { m_edited[page] |= !m_loading; };
+    for (QSpinBox* field : form->findChildren<QSpinBox*>()) {
+        connect(field, &QSpinBox::valueChanged, this, edited);
+    }
+    for (QDoubleSpinBox* field : form->findChildren<QDoubleSpinBox*>()) {
+        connect(field, &QDoubleSpinBox::valueChanged, this, edited);
+    }
+    for (QRadioButton* choice : form->findChildren<QRadioButton*>()) {
+        connect(choice, &QRadioButton::toggled, this, edited);
+    }
+}
+
 // Shows the sheet's values in the page's fields.
 void CSelectAlgorithmDialog::LoadPage(ESelectPage page) {
+    m_loading = true;
     m_timeLimit[page]->setValue(m_sheet.m_timeLimit);
     if (m_angle[page] != nullptr) {
         m_angle[page]->setValue(m_sheet.m_startingAngle);
@@ -173,6 +189,7 @@ void CSelectAlgorithmDialog::LoadPage(ESelectPage page) {
         m_depth->setValue(m_sheet.m_randomizationDepth);
         m_seed->setValue(m_sheet.m_seed);
     }
+    m_loading = false;
 }
 
 // Takes the page's fields into the sheet; false (field selected) when one holds no acceptable
@@ -226,8 +243,10 @@ void CSelectAlgorithmDialog::SetActivePage(ESelectPage page) {
     m_tabs->setCurrentIndex(page);
 }
 
-bool CSelectAlgorithmDialog::ApplyActivePage() {
-    const ESelectPage page = ActivePage();
+bool CSelectAlgorithmDialog::ApplyPage(ESelectPage page) {
+    if (page != ActivePage()) {
+        SetActivePage(page);
+    }
     if (!ReadPage(page)) {
         return false;
     }
@@ -238,6 +257,7 @@ bool CSelectAlgorithmDialog::ApplyActivePage() {
         applied = false;
     }
     if (applied) {
+        m_edited[page] = false;
         return true;
     }
     // The sheet names a field outside its range; a refusal of the project has shown its message.
@@ -256,9 +276,15 @@ bool CSelectAlgorithmDialog::ApplyActivePage() {
 }
 
 void CSelectAlgorithmDialog::accept() {
-    if (!ApplyActivePage()) {
+    const ESelectPage active = ActivePage();
+    for (int page = 0; page < SELECT_PAGE_COUNT; ++page) {
+        if (page != active && m_edited[page] && !ApplyPage(static_cast<ESelectPage>(page))) {
+            return;
+        }
+    }
+    if (!ApplyPage(active)) {
         return;
     }
-    m_chosenCommand = m_sheet.GetChosenCommand(ActivePage());
+    m_chosenCommand = m_sheet.GetChosenCommand(active);
     QDialog::accept();
 }

@@ -14,9 +14,10 @@ class QTabWidget;
 
 // The "Select Algorithm and Specify Parameters" sheet: five pages (Sweep, Chain Exchange,
 // Savings, Generalized Assignment, Set Partitioning) over one CSelectAlgorithmSheet. Leaving a
-// page keeps its fields for the others (time limit, starting angle, iteration limit); Apply and
-// OK store the active page in the project, and a refusal keeps the sheet open on that page. On OK
-// the active page's command is chosen; the caller posts it after the sheet has closed.
+// page keeps its fields for the others (time limit, starting angle, iteration limit). Apply
+// stores the active page in the project; OK stores every page edited since it was last stored,
+// the active one last, and a refusal keeps the sheet open on the refused page. On OK the active
+// page's command is chosen; the caller posts it after the sheet has closed.
 class CSelectAlgorithmDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,7 +36,7 @@ public:
 
     void accept() override;
     // Stores the active page in the project; false (field selected) when it was refused.
-    bool ApplyActivePage();
+    bool ApplyActivePage() { return ApplyPage(ActivePage()); }
 
 private:
     QWidget* BuildSweepPage();
@@ -47,12 +48,18 @@ private:
     bool ReadPage(ESelectPage page);
     void LoadPage(ESelectPage page);
     void OnPageChanged(int index);
+    // Stores a page in the project; false (the page shown, field selected) when it was refused.
+    bool ApplyPage(ESelectPage page);
+    // Marks the page of a field edited when the user changes it.
+    void TrackEdits(ESelectPage page);
     // Selects the field whose caption the sheet names (or the first unacceptable one).
     void SelectField(QAbstractSpinBox* field);
 
     CSelectAlgorithmSheet m_sheet;
     QTabWidget* m_tabs = nullptr;
     int m_currentPage = 0;
+    bool m_loading = false;
+    bool m_edited[SELECT_PAGE_COUNT] = {};
     unsigned m_chosenCommand = 0;
     QDoubleSpinBox* m_timeLimit[SELECT_PAGE_COUNT] = {};
     QSpinBox* m_angle[SELECT_PAGE_COUNT] = {};      // Sweep and Generalized Assignment
