@@ -10,6 +10,8 @@
 
 #include "files/common_data_items.h"
 #include "framework/application/sable_document.h"
+#include "framework/application/sable_win_app.h"
+#include "framework/exceptions/file_exception.h"
 #include "framework/exceptions/user_exception.h"
 #include "model/distances/distance_norms.h"
 
@@ -119,12 +121,32 @@ void CProjectionDialog::RestoreSettings() {
     }
 }
 
+void CProjectionDialog::RedrawBackgroundMap() {
+    CGeoMap& map = m_document.GetGeoMap();
+    if (map.IsEmpty()) {
+        return;
+    }
+    map.Clear();
+    if (m_document.GetMapFileName().empty()) {
+        return;
+    }
+    try {
+        map.Import(m_document.GetMapFileName(), m_document.GetMapProjection());
+    } catch (const CUserException&) {
+        map.Clear(); // the refusal has been shown
+    } catch (const CFileException& error) {
+        map.Clear();
+        DisplayErrorMessage(CSableWinApp::ConstructFileErrorMessage(false, "Import Map Data", error));
+    }
+}
+
 void CProjectionDialog::accept() {
     if (!StoreFields()) {
         RestoreSettings();
         return;
     }
     m_document.InitializeDisplaySizes();
+    RedrawBackgroundMap();
     const EDISTANCENORM norm = m_document.GetDistanceNorm().GetNorm();
     if (norm != DN_EXTERNALLY_SPECIFIED) {
         bool served = false;

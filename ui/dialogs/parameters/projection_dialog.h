@@ -15,8 +15,8 @@ class QLineEdit;
 // the world radius. Each field is validated by the project's own item decoders in the order
 // projection, west, east, south, north, radius, and the projection then checks the limits; a
 // refusal restores the old settings and keeps the dialog open on the faulty field. On OK the view
-// limits and the display sizes follow from the new limits, and a norm the projection does not
-// serve becomes Euclidean (plane) or Great_Circle (geographic).
+// limits, the display sizes and the background map follow from the new limits, and a norm the
+// projection does not serve becomes Euclidean (plane) or Great_Circle (geographic).
 class CProjectionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +36,9 @@ private:
     // Decodes every field into the document; false (field selected) on the first refusal.
     bool StoreFields();
     void RestoreSettings();
+    // The background map's polygons follow the new projection: read again from its file (left
+    // empty when there is no file or the file no longer fits).
+    void RedrawBackgroundMap();
 
     CSableDocument& m_document;
     QComboBox* m_projection;
