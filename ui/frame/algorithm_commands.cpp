@@ -2,9 +2,6 @@
 // commands, Evaluate, the display commands and the abort button. Each enable rule is the one
 // its algorithm states; while an algorithm runs every one of them is disabled except Abort.
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "app/tramlet_app.h"
 #include "construction/crossover.h"
 #include "construction/insertion.h"
@@ -28,13 +25,14 @@
 #include "optimisation/set_partitioning.h"
 #include "runs/combined_commands.h"
 #include "runs/evaluate.h"
+#include "ui/dialogs/evaluation/evaluation_grid.h"
 #include "ui/dialogs/grid/grid_dialog.h"
+#include "ui/dialogs/select/select_algorithm_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
 #include "ui/frame/frame_commands.h"
 #include "ui/frame/main_frame.h"
-#include "ui/frame/text_dialog.h"
 #include "ui/platform/abort_dialog.h"
 #include "ui/platform/qt_user_interface.h"
 #include "ui/routes_view/tramlet_routes_view.h"
@@ -52,21 +50,6 @@ void RunOnProject(CMainFrame& frame, const std::function<void(CTramletDoc&)>& co
         frame.GetApp().DisplayErrorMessage(error.what());
     }
     frame.RedrawAllViews();
-}
-
-// The report of all routes as text (the evaluated solution).
-std::string FormatRoutesReport(CTramletDoc& document) {
-    char* buffer = nullptr;
-    size_t size = 0;
-    std::FILE* memory = open_memstream(&buffer, &size);
-    if (memory == nullptr) {
-        return std::string();
-    }
-    document.WriteRoutesReport(memory);
-    std::fclose(memory);
-    std::string text(buffer, size);
-    std::free(buffer);
-    return text;
 }
 
 // The abort button (30065): ends manual construction, or asks the running algorithm to stop
@@ -91,6 +74,18 @@ void ShowAssignmentCosts(CMainFrame* frame, CTramletDoc& document, EGAPSEEDMODE 
     dialog.exec();
 }
 
+// The Select sheet; the command it chooses is posted to run once the sheet has gone.
+void RunSelectSheet(CMainFrame& frame, CTramletDoc& document) {
+    CSelectAlgorithmDialog sheet(document, &frame);
+    if (sheet.exec() != QDialog::Accepted || sheet.ChosenCommand() == 0) {
+        return;
+    }
+    const unsigned command = sheet.ChosenCommand();
+    CMainFrame* target = &frame;
+    QMetaObject::invokeMethod(
+        target, [target, command] { target->TriggerCommand(command); }, Qt::QueuedConnection);
+}
+
 } // namespace
 
 void AddAlgorithmCommands(CMainFrame& frame) {
@@ -101,9 +96,6 @@ void AddAlgorithmCommands(CMainFrame& frame) {
                        std::function<void(CTramletDoc&)> run, const char* toolbarText = "") {
         c.Add({id, text, prompt, [f, rule] { return IsCommandAllowed(*f, rule); },
                [f, run] { RunOnProject(*f, run); }, nullptr, toolbarText});
-    };
-    auto notAvailable = [f](const char* what) {
-        return [f, what](CTramletDoc&) { f->ShowNotAvailable(what); };
     };
 
     add(ID_ALGO_NEAREST_NEIGHBOR, "&Nearest Neighbor",
@@ -226,13 +218,14 @@ void AddAlgorithmCommands(CMainFrame& frame) {
         "Execute all improvement algorithms on the current routes", CanRunAllImprovements, RunAllImprovements,
         "Improve");
     add(ID_ALGO_SELECT, "Se&lect...", "Select Algorithm and Specify Parameters", HasProject,
-        notAvailable("The Select Algorithm and Specify Parameters sheet"));
+        [f](CTramletDoc& d) { RunSelectSheet(*f, d); });
     add(
         ID_ALGO_EVALUATE, "&Evaluate", "Evaluate the current routes", CanEvaluate,
         [f](CTramletDoc& d) {
             if (EvaluateSolution(d)) {
                 f->RedrawAllViews();
-                ShowTextDialog(f, "Evaluate", FormatRoutesReport(d));
+                CGridDialog dialog("Evaluate", BuildEvaluationModel(d), f);
+                dialog.exec();
             }
         },
         "Evaluate");

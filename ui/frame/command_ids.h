@@ -91,4 +91,10 @@ enum EFRAMECOMMAND : unsigned {
     ID_EDIT_MAX_ITERATIONS = 32838,
     ID_EDIT_TIME_LIMIT = 32839,
     ID_EDIT_TOLERANCE = 32840,
+    // Options: display sizes and the geometry of the world; File: the project summary
+    ID_EDIT_VERTEX_SIZE = 32871,
+    ID_EDIT_LABEL_SIZE = 32872,
+    ID_EDIT_GRID_SIZE = 32873,
+    ID_EDIT_PROJECTION = 32874,
+    ID_FILE_SUMMARY = 32875,
 };

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <filesystem>
 #include <functional>
 
 #include "app/tramlet_app.h"
@@ -15,6 +16,7 @@
 #include "framework/exceptions/file_exception.h"
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
+#include "ui/dialogs/summary/project_summary_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -59,6 +61,19 @@ void AfterSave(CMainFrame& frame, bool saved) {
 }
 
 } // namespace
+
+std::string GetFileDialogFolder(const CMainFrame& frame) {
+    const CTramletDoc* document = frame.GetDocument();
+    if (document != nullptr && !document->GetPathName().empty()) {
+        return std::filesystem::path(document->GetPathName()).parent_path().string();
+    }
+    std::string folder = frame.GetApp().GetDefaultOutputLogFolder();
+    std::error_code error;
+    if (!folder.empty()) {
+        std::filesystem::create_directories(folder, error);
+    }
+    return folder;
+}
 
 bool CMainFrame::SaveModifiedProject() {
     CTramletDoc* document = GetDocument();
@@ -108,6 +123,11 @@ void AddFileCommands(CMainFrame& frame) {
                   [f] { AfterSave(*f, OnFileSave(*f->GetDocument())); }});
     commands.Add({ID_FILE_SAVE_AS, "Save &As...", "Save the project under a new name", open,
                   [f] { AfterSave(*f, OnFileSaveAs(*f->GetDocument())); }});
+    commands.Add({ID_FILE_SUMMARY, "Summary &Info...", "Show and edit the project summary", open, [f] {
+                      CProjectSummaryDialog dialog(*f->GetDocument(), f);
+                      dialog.exec();
+                      f->RedrawAllViews();
+                  }});
     commands.Add({ID_FILE_IMPORT, "&Import...", "Import a project from text project files", idle,
                   [f] { ReplaceProject(*f, [] { return OnFileImport(); }); }});
     commands.Add({ID_FILE_EXPORT, "&Export...", "Export the project to text project files", open, [f] {

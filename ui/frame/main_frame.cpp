@@ -28,6 +28,7 @@ CMainFrame::CMainFrame(CTramletApp& app, CQtUserInterface& ui, QWidget* parent)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { m_commands->UpdateActions(); });
     m_ui.SetMainWindow(this);
     m_ui.SetRedrawHandler([this] { RedrawAllViews(); });
+    m_ui.SetStartFolderHandler([this] { return GetFileDialogFolder(*this); });
     m_ui.SetBeforeProcessingHandler([this] { m_commands->UpdateActions(); });
     AddFileCommands(*this);
     AddWindowCommands(*this);
@@ -47,6 +48,7 @@ CMainFrame::CMainFrame(CTramletApp& app, CQtUserInterface& ui, QWidget* parent)
 CMainFrame::~CMainFrame() {
     DestroyViews();
     m_ui.SetRedrawHandler(nullptr);
+    m_ui.SetStartFolderHandler(nullptr);
     m_ui.SetBeforeProcessingHandler(nullptr);
     m_ui.SetMainWindow(nullptr);
 }

@@ -33,9 +33,9 @@ void CMainFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
     m_fileMenu = bar->addMenu("&File");
     AddEntries(m_fileMenu, c,
-               {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator,
-                ID_FILE_IMPORT, ID_FILE_EXPORT, kSeparator, ID_FILE_OUTPUT_LOG, ID_FILE_CLOSE_OUTPUT_LOG,
-                kSeparator, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, kSeparator});
+               {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SUMMARY,
+                kSeparator, ID_FILE_IMPORT, ID_FILE_EXPORT, kSeparator, ID_FILE_OUTPUT_LOG,
+                ID_FILE_CLOSE_OUTPUT_LOG, kSeparator, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, kSeparator});
     m_recentFilesAnchor = m_fileMenu->addSeparator();
     AddEntries(m_fileMenu, c, {ID_APP_EXIT});
     UpdateRecentFileMenu();
@@ -87,6 +87,9 @@ void CMainFrame::BuildMenus() {
     AddEntries(
         options, c,
         {ID_REPORT_LEVEL_EDIT, ID_EDIT_SEED, ID_EDIT_MAX_ITERATIONS, ID_EDIT_TIME_LIMIT, ID_EDIT_TOLERANCE});
+    AddEntries(options, c,
+               {kSeparator, ID_EDIT_VERTEX_SIZE, ID_EDIT_LABEL_SIZE, ID_EDIT_GRID_SIZE, kSeparator,
+                ID_EDIT_PROJECTION});
 
     AddEntries(bar->addMenu("&Window"), c,
                {ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE, kSeparator, ID_WINDOW_ROUTES,

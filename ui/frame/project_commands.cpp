@@ -1,15 +1,15 @@
 // Facilities, Distances and Options: the commands that edit the project's facilities, routes,
 // fleet, distances and common parameters.
 
-#include <QInputDialog>
-#include <QStringList>
-
 #include "app/tramlet_app.h"
 #include "framework/exceptions/user_exception.h"
 #include "model/distances/distance_norms.h"
 #include "model/tramlet_doc.h"
 #include "ui/dialogs/distances/all_distances_dialog.h"
+#include "ui/dialogs/distances/distance_norm_dialog.h"
+#include "ui/dialogs/distances/route_preferences_dialog.h"
 #include "ui/dialogs/facility/random_facilities_dialog.h"
+#include "ui/dialogs/parameters/projection_dialog.h"
 #include "ui/frame/algorithm_rules.h"
 #include "ui/frame/command_ids.h"
 #include "ui/frame/command_table.h"
@@ -46,31 +46,42 @@ void StartAddingFacility(CMainFrame& frame, int type) {
     }
 }
 
-// The norm dialog: the norms the projection offers; on OK a changed norm is set and all
-// distances are computed again.
-void ChangeDistanceNorm(CMainFrame& frame, CTramletDoc& document) {
-    std::vector<EDISTANCENORM> norms = GetOfferedDistanceNorms(document.IsGeographicProjection());
-    QStringList names;
-    int current = 0;
-    for (size_t i = 0; i < norms.size(); ++i) {
-        names << CDistanceNorm::GetDistanceNormName(norms[i]);
-        if (norms[i] == document.GetDistanceNorm().GetNorm()) {
-            current = static_cast<int>(i);
-        }
-    }
-    bool ok = false;
-    QString chosen =
-        QInputDialog::getItem(&frame, "Distance Norm", "Distance norm:", names, current, false, &ok);
-    if (!ok || !ApplyDistanceNorm(document, norms[names.indexOf(chosen)])) {
-        return;
-    }
+// Computes all distances under a wait cursor; the document is marked modified.
+void ComputeDistances(CMainFrame& frame, CTramletDoc& document) {
     frame.GetUserInterface().BeginWaitCursor();
     try {
         document.ComputeAllDistances();
-    } catch (const CUserException&) {
+    } catch (...) {
+        frame.GetUserInterface().EndWaitCursor();
+        throw;
     }
     frame.GetUserInterface().EndWaitCursor();
     document.SetModifiedFlag();
+}
+
+// The norm dialog: the norms the projection offers; on OK a changed norm is set and all
+// distances are computed again.
+void ChangeDistanceNorm(CMainFrame& frame, CTramletDoc& document) {
+    CDistanceNormDialog dialog(document, false, &frame);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Changed()) {
+        return;
+    }
+    ComputeDistances(frame, document);
+}
+
+// Compute Distances: the norm and the distance factor, then the question, then the computation.
+void OnComputeDistances(CMainFrame& frame, CTramletDoc& document) {
+    CDistanceNormDialog dialog(document, true, &frame);
+    if (dialog.exec() == QDialog::Accepted && ConfirmComputeDistances()) {
+        ComputeDistances(frame, document);
+    }
+}
+
+// Edits a display size; a change is kept in the project and redrawn.
+void EditDisplaySize(CMainFrame& frame, CLongParameter& size) {
+    if (size.Edit()) {
+        frame.GetDocument()->SetModifiedFlag(true);
+    }
 }
 
 } // namespace
@@ -116,22 +127,7 @@ void AddDistanceCommands(CMainFrame& frame) {
            [can, doc] {
                return can() && IsComputeDistancesEnabled(false, doc()->GetTotalNumberOfFacilities());
            },
-           [f] {
-               RunOnDocument(*f, [f](CTramletDoc& d) {
-                   if (!ConfirmComputeDistances()) {
-                       return;
-                   }
-                   f->GetUserInterface().BeginWaitCursor();
-                   try {
-                       d.ComputeAllDistances();
-                   } catch (...) {
-                       f->GetUserInterface().EndWaitCursor();
-                       throw;
-                   }
-                   f->GetUserInterface().EndWaitCursor();
-                   d.SetModifiedFlag();
-               });
-           }});
+           [f] { RunOnDocument(*f, [f](CTramletDoc& d) { OnComputeDistances(*f, d); }); }});
     c.Add({ID_DISTANCES_NORM, "Distance &Norm...", "Change the distance Norm", can,
            [f] { RunOnDocument(*f, [f](CTramletDoc& d) { ChangeDistanceNorm(*f, d); }); }});
     c.Add({ID_DISTANCES_ALL, "&All Distances...", "Show and edit the whole distance matrix",
@@ -153,8 +149,15 @@ void AddDistanceCommands(CMainFrame& frame) {
            }});
     c.Add({ID_DISTANCES_FACTOR, "Distance &Factor...", "Edit the distance factor", can,
            [f] { RunOnDocument(*f, [](CTramletDoc& d) { EditDistanceFactor(d); }); }});
-    c.Add({ID_DISTANCES_ROUTE_PREFERENCES, "&Route Preferences...", "Edit the road-type preferences", can,
-           [f] { f->ShowNotAvailable("The Route Preferences dialog"); }});
+    c.Add(
+        {ID_DISTANCES_ROUTE_PREFERENCES, "&Route Preferences...", "Edit the road-type preferences", can, [f] {
+             RunOnDocument(*f, [f](CTramletDoc& d) {
+                 CRoutePreferencesDialog dialog(d.GetRoutePreferences(), f);
+                 if (dialog.exec() == QDialog::Accepted && dialog.Changed()) {
+                     d.SetModifiedFlag();
+                 }
+             });
+         }});
 }
 
 void AddOptionCommands(CMainFrame& frame) {
@@ -180,4 +183,20 @@ void AddOptionCommands(CMainFrame& frame) {
            [f] { RunOnDocument(*f, [](CTramletDoc& d) { d.OnEditTimeLimit(); }); }});
     c.Add({ID_EDIT_TOLERANCE, "T&olerance...", "Edit the relative tolerance", can,
            [f] { RunOnDocument(*f, [](CTramletDoc& d) { d.OnEditTolerance(); }); }});
+    c.Add({ID_EDIT_VERTEX_SIZE, "&Vertex Size...", "Edit the symbol size of new facilities", can, [f] {
+               RunOnDocument(*f, [f](CTramletDoc& d) { EditDisplaySize(*f, d.VertexSizeParameter()); });
+           }});
+    c.Add({ID_EDIT_LABEL_SIZE, "Label Si&ze...", "Edit the size of the labels in the routes view", can,
+           [f] { RunOnDocument(*f, [f](CTramletDoc& d) { EditDisplaySize(*f, d.LabelSizeParameter()); }); }});
+    c.Add({ID_EDIT_GRID_SIZE, "&Grid Size...", "Edit the spacing of the grid in the routes view", can,
+           [f] { RunOnDocument(*f, [f](CTramletDoc& d) { EditDisplaySize(*f, d.GridSizeParameter()); }); }});
+    c.Add({ID_EDIT_PROJECTION, "&Projection and World Limits...",
+           "Choose the map projection and the world limits of a project without facilities",
+           [f, can] { return can() && f->GetDocument()->GetTotalNumberOfFacilities() == 0; },
+           [f] {
+               RunOnDocument(*f, [f](CTramletDoc& d) {
+                   CProjectionDialog dialog(d, f);
+                   dialog.exec();
+               });
+           }});
 }

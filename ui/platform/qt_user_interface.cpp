@@ -1,12 +1,13 @@
 #include "ui/platform/qt_user_interface.h"
 
+#include "ui/dialogs/parameters/double_value_dialog.h"
 #include "ui/dialogs/parameters/long_value_dialog.h"
+#include "ui/dialogs/parameters/report_level_dialog.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QWidget>
@@ -73,7 +74,11 @@ QString ConvertFileFilter(const std::string& filter) {
     for (int i = 0; i < parts.size(); i += (parts.size() > 1 ? 2 : 1)) {
         names << parts[i];
     }
-    if (!names.join("").contains("(*.*)") && !names.join("").contains("(*)")) {
+    // "*.*" would hide the files without an extension here.
+    for (QString& name : names) {
+        name.replace("(*.*)", "(*)");
+    }
+    if (!names.join("").contains("(*)")) {
         names << "All Files (*)";
     }
     return names.join(";;");
@@ -174,24 +179,21 @@ bool CQtUserInterface::EditLongValue(const std::string& title, const std::string
 
 bool CQtUserInterface::EditDoubleValue(const std::string& title, const std::string& prompt, double lower,
                                        double upper, double& value) {
-    bool ok = false;
-    double entered = QInputDialog::getDouble(m_mainWindow.data(), FromLocal(title), FromLocal(prompt), value,
-                                             lower, upper, 4, &ok);
-    if (ok) {
-        value = entered;
+    CDoubleValueDialog dialog(FromLocal(title), FromLocal(prompt), lower, upper, value, m_mainWindow.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
     }
-    return ok;
+    value = dialog.Value();
+    return true;
 }
 
 bool CQtUserInterface::EditReportLevelValue(int& value) {
-    const QStringList levels = {"0", "1 Database", "2 Summary", "3 Standard", "4 Detailed", "5 Debug"};
-    bool ok = false;
-    QString chosen = QInputDialog::getItem(m_mainWindow.data(), "Edit Report Level", "Report Level:", levels,
-                                           value >= 0 && value <= 5 ? value : 3, false, &ok);
-    if (ok) {
-        value = static_cast<int>(levels.indexOf(chosen));
+    CReportLevelDialog dialog(value, m_mainWindow.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
     }
-    return ok;
+    value = dialog.Level();
+    return true;
 }
 
 void CQtUserInterface::ShowStatusWindow(const std::string& title, const std::vector<SStatusField>& fields) {
@@ -224,8 +226,8 @@ std::optional<std::string> CQtUserInterface::SaveFileDialog(const std::string& t
     if (m_fileResponder) {
         return m_fileResponder(title);
     }
-    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(proposedPath),
-                       ConvertFileFilter(filter));
+    std::string start = proposedPath.empty() && m_startFolder ? m_startFolder() : proposedPath;
+    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(start), ConvertFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FromLocal(defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -240,7 +242,8 @@ std::optional<std::string> CQtUserInterface::OpenFileDialog(const std::string& t
     if (m_fileResponder) {
         return m_fileResponder(title);
     }
-    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), QString(), ConvertFileFilter(filter));
+    QFileDialog dialog(m_mainWindow.data(), FromLocal(title), FromLocal(m_startFolder ? m_startFolder() : ""),
+                       ConvertFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(FromLocal(defaultExtension));

@@ -11,7 +11,7 @@
 
 #include "framework/platform/user_interface.h"
 
-class QWidget;
+#include <QWidget>
 class CAbortDialog;
 class CStatusWindow;
 
@@ -48,6 +48,8 @@ public:
     // Chooses the file of a file dialog without showing it (tests), from the dialog's title.
     using FileDialogResponder = std::function<std::optional<std::string>(const std::string& title)>;
     void SetFileDialogResponder(FileDialogResponder responder) { m_fileResponder = std::move(responder); }
+    // The folder an open dialog (or a save dialog without a proposed path) starts in.
+    void SetStartFolderHandler(std::function<std::string()> handler) { m_startFolder = std::move(handler); }
     // Every message passed to MessageBox, in order.
     const std::vector<SShownMessage>& GetShownMessages() const { return m_shownMessages; }
 
@@ -87,6 +89,7 @@ private:
     std::function<void()> m_beforeProcessing;
     MessageResponder m_responder;
     FileDialogResponder m_fileResponder;
+    std::function<std::string()> m_startFolder;
     std::vector<SShownMessage> m_shownMessages;
     QPointer<CAbortDialog> m_abortDialog;
     std::map<std::string, QPointer<CStatusWindow>> m_statusWindows;

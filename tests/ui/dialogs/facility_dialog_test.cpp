@@ -4,6 +4,10 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include <QPushButton>
+#include <optional>
+
+#include "model/distances/road_network.h"
 #include "model/facility.h"
 #include "model/tramlet_doc.h"
 #include "tests/ui/ui_fixture.h"
@@ -13,6 +17,21 @@
 namespace {
 
 using FacilityDialogTest = UiFixture;
+
+// A road network that finds one address, in Lisbon.
+class CLisbonNetwork : public CRoadNetworkProvider {
+public:
+    void Start() override {}
+    void Quit() noexcept override {}
+    double GetRoadDistance(const SGeoPosition&, const SGeoPosition&,
+                           const CMapPointRoutePreferences&) override {
+        return 1.0;
+    }
+    std::optional<SGeoPosition> FindAddress(const SPostalAddress& address) override {
+        return address.city == "Lisbon" ? std::optional<SGeoPosition>(SGeoPosition{38.7167, -9.1333})
+                                        : std::nullopt;
+    }
+};
 
 TEST_F(FacilityDialogTest, RefusedLabelAndQuantityKeepTheDialogOpenWithTheOtherFields) {
     NewRandomProject(3, 2, 1);
@@ -65,6 +84,46 @@ TEST_F(FacilityDialogTest, AddGrowsTheMatrixAndDeleteShrinksIt) {
     remove.accept();
     EXPECT_EQ(Document().GetTotalNumberOfFacilities(), 6);
     EXPECT_EQ(Document().GetDistanceData().GetNumberFacilities(), 6);
+}
+
+TEST_F(FacilityDialogTest, FindFillsTheDegreesOfTheAddressFromTheRoadNetwork) {
+    CLisbonNetwork network;
+    ASSERT_TRUE(SetRoadNetworkProvider(&network));
+    struct SUninstall {
+        ~SUninstall() { SetRoadNetworkProvider(nullptr); }
+    } uninstall;
+    auto document = std::make_unique<CTramletDoc>();
+    document->MakeActive();
+    document->OnNewDocument(CLonLatRect(-100000, 350000, 300000, 600000), MP_MERCATOR);
+    frame->InstallDocument(std::move(document));
+    CFacilityDialog dialog(Document(), FT_DEPOT, 0, 400000);
+    ASSERT_NE(dialog.FindButton(), nullptr);
+    dialog.FindButton()->click();
+    dialog.AddressEdit(1)->setText("Porto");
+    dialog.FindButton()->click();
+    dialog.AddressEdit(2)->setText("Norte");
+    dialog.FindButton()->click();
+    dialog.AddressEdit(1)->setText("Lisbon");
+    dialog.FindButton()->click();
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Geocoding requires a valid city",
+                                                    "Geocoding requires a valid state or region",
+                                                    "No location found for this address"}));
+    // -9.1333 is 9 deg 7 min 59.88 sec west: the seconds round up into the minutes.
+    const char* expected[2][3] = {{"-9", "8", "0"}, {"38", "43", "0"}};
+    for (int axis = 0; axis < 2; ++axis) {
+        for (int part = 0; part < 3; ++part) {
+            EXPECT_EQ(dialog.CoordinatePartEdit(axis, part)->text(), expected[axis][part]);
+        }
+    }
+    dialog.accept();
+    ASSERT_EQ(Document().GetNumberOfDepots(), 1);
+    EXPECT_EQ(Document().GetFacility(FT_DEPOT, 0)->GetWorldLocation(), CLonLatPoint(-90800, 384300));
+
+    // Half a degree west keeps its sign on the degrees "-0" through an unchanged OK.
+    CFacilityDialog west(Document(), FT_CUSTOMER, -3000, 400000);
+    EXPECT_EQ(west.CoordinatePartEdit(0, 0)->text(), "-0");
+    west.accept();
+    EXPECT_EQ(Document().GetFacility(FT_CUSTOMER, 0)->GetWorldLocation().x(), -3000);
 }
 
 TEST_F(FacilityDialogTest, AddRandomFacilitiesOffersTheDocumentRangesAndAddsTheRequest) {

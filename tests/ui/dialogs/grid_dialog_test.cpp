@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "construction/savings_display.h"
+#include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/dialogs/grid/grid_dialog.h"
@@ -38,6 +39,31 @@ TEST_F(GridDialogTest, SavingsGridLeavesMinusInfinityCellsEmptyAndCopiesTabSepar
     EXPECT_EQ(c1[6], "");                                        // the depot column
     EXPECT_NE(c1[2], "");                                        // c1 -> c2
     EXPECT_TRUE(lines[6].split('\t').mid(1).join("").isEmpty()); // the depot row
+}
+
+TEST_F(GridDialogTest, EvaluateShowsEveryRouteAndTheTotalsOfTheRecordedSolution) {
+    NewRandomProject(4, 2, 1);
+    TriggerFromMenu(ID_ALGO_NEAREST_NEIGHBOR);
+    QString title, copied;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CGridDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        copied = dialog->Grid()->SelectionText();
+        dialog->accept();
+    });
+    TriggerFromMenu(ID_ALGO_EVALUATE);
+    EXPECT_EQ(title, "Evaluate");
+    const QStringList lines = copied.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), Document().GetNumberOfRoutes() + 2);
+    EXPECT_EQ(lines[0], "\tDistance\t# Customers\tDemand\t# Suppliers\tSupply\tFacilities");
+    EXPECT_TRUE(lines[1].startsWith("Route 1\t"));
+    EXPECT_TRUE(lines[1].split('\t')[6].startsWith("d1 - ")); // the sequence leaves the depot
+    const QStringList totals = lines.last().split('\t');
+    EXPECT_EQ(totals[0], "All Routes");
+    EXPECT_EQ(totals[1].toStdString(), FormatString("%.2lf", Document().GetCurrentSolution().m_dDistance));
+    EXPECT_EQ(totals[2], "4");
+    EXPECT_EQ(totals[4], "2");
 }
 
 TEST(GridTableTest, HeadedTableBecomesHeadersAndCells) {

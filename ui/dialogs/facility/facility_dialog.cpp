@@ -6,11 +6,14 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "framework/colours/color.h"
 #include "framework/colours/shape.h"
+#include "framework/exceptions/user_exception.h"
+#include "model/distances/road_network.h"
 #include "model/facility.h"
 #include "model/tramlet_doc.h"
 
@@ -86,7 +89,12 @@ void CFacilityDialog::BuildForm() {
             m_coordinate[axis][part] = new QLineEdit;
             row->addWidget(m_coordinate[axis][part]);
         }
-        form->addRow(axisNames[axis][m_geographic ? 1 : 0], row);
+        auto* caption = new QLabel(axisNames[axis][m_geographic ? 1 : 0]);
+        caption->setBuddy(m_coordinate[axis][0]);
+        form->addRow(caption, row);
+    }
+    if (IsAddressLookupOffered(m_geographic) && m_mode != EFacilityDialogMode::remove) {
+        BuildAddressFields(form);
     }
     form->addRow("&Quantity:", m_quantity);
     form->addRow("S&hape:", m_shape);
@@ -105,6 +113,7 @@ void CFacilityDialog::BuildForm() {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
     setLayout(form);
+    setMinimumWidth(320);
 }
 
 // Shows the facility's current values; the coordinates split into degrees, minutes, seconds.
@@ -114,19 +123,7 @@ void CFacilityDialog::FillFields() {
     m_name->setText(FromLocal(f.GetName()));
     m_quantity->setText(QString::number(f.GetQuantity()));
     m_size->setText(QString::number(f.GetSize()));
-    int values[2] = {f.GetWorldLocation().x(), f.GetWorldLocation().y()};
-    for (int axis = 0; axis < 2; ++axis) {
-        if (!m_geographic) {
-            m_coordinate[axis][0]->setText(QString::number(values[axis]));
-            continue;
-        }
-        int packed = values[axis];
-        int magnitude = packed < 0 ? -packed : packed;
-        int degrees = magnitude / 10000;
-        m_coordinate[axis][0]->setText(QString::number(packed < 0 ? -degrees : degrees));
-        m_coordinate[axis][1]->setText(QString::number(magnitude / 100 % 100));
-        m_coordinate[axis][2]->setText(QString::number(magnitude % 100));
-    }
+    ShowLocation(f.GetWorldLocation().x(), f.GetWorldLocation().y());
     for (int shape = 0; shape < NUMBER_OF_SHAPES; ++shape) {
         m_shape->addItem(FromLocal(GetShapeName(shape)));
     }
@@ -141,6 +138,52 @@ void CFacilityDialog::FillFields() {
         index = NUMBER_OF_COLORS;
     }
     m_color->setCurrentIndex(index);
+}
+
+void CFacilityDialog::ShowLocation(int x, int y) {
+    const int values[2] = {x, y};
+    for (int axis = 0; axis < 2; ++axis) {
+        if (!m_geographic) {
+            m_coordinate[axis][0]->setText(QString::number(values[axis]));
+            continue;
+        }
+        // The sign stands on the degrees, also when they are 0 ("-0" for 0 deg 30 min west).
+        int packed = values[axis];
+        int magnitude = packed < 0 ? -packed : packed;
+        m_coordinate[axis][0]->setText((packed < 0 ? "-" : "") + QString::number(magnitude / 10000));
+        m_coordinate[axis][1]->setText(QString::number(magnitude / 100 % 100));
+        m_coordinate[axis][2]->setText(QString::number(magnitude % 100));
+    }
+}
+
+void CFacilityDialog::BuildAddressFields(QFormLayout* form) {
+    const char* captions[5] = {"S&treet:", "C&ity:", "State or &region:", "&Postal code:", "Co&untry:"};
+    for (int field = 0; field < 5; ++field) {
+        m_address[field] = new QLineEdit;
+        form->addRow(captions[field], m_address[field]);
+    }
+    m_find = new QPushButton("&Find");
+    m_find->setAutoDefault(false);
+    connect(m_find, &QPushButton::clicked, this, &CFacilityDialog::FindAddress);
+    form->addRow(QString(), m_find);
+}
+
+void CFacilityDialog::FindAddress() {
+    if (m_address[0] == nullptr) {
+        return;
+    }
+    SPostalAddress address{ToLocal(m_address[0]->text()), ToLocal(m_address[1]->text()),
+                           ToLocal(m_address[2]->text()), ToLocal(m_address[3]->text()),
+                           ToLocal(m_address[4]->text())};
+    CLonLatPoint location = m_facility->GetWorldLocation();
+    try {
+        if (!LookupAddress(address, location)) {
+            return;
+        }
+    } catch (const CUserException&) {
+        return; // the road network's failure has been shown
+    }
+    ShowLocation(location.x(), location.y());
 }
 
 // A plane coordinate as entered; a geographic one packed as (deg * 100 + min) * 100 + sec, the

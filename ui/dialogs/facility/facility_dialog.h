@@ -6,7 +6,9 @@
 class CFacility;
 class CTramletDoc;
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
+class QPushButton;
 
 // What the facility dialog does with its facility on OK.
 enum class EFacilityDialogMode { add, edit, remove };
@@ -15,7 +17,8 @@ enum class EFacilityDialogMode { add, edit, remove };
 // minutes and seconds with a geographic projection), quantity, shape, colour and size of one
 // facility. Every changed field is validated by CFacility::DecodeAttribute; a refusal keeps the
 // dialog open with the faulty field selected. In remove mode the fields are read-only and OK
-// deletes the facility.
+// deletes the facility. With a geographic projection and a road network the dialog also offers an
+// address and Find, which fills the coordinate fields with the address's location.
 class CFacilityDialog : public QDialog {
     Q_OBJECT
 public:
@@ -32,12 +35,24 @@ public:
     QLineEdit* SizeEdit() const { return m_size; }
     // x or longitude degrees (index 0), y or latitude degrees (index 1).
     QLineEdit* CoordinateEdit(int axis) const { return m_coordinate[axis][0]; }
+    // The coordinate fields of an axis: degrees, minutes, seconds (geographic projection).
+    QLineEdit* CoordinatePartEdit(int axis, int part) const { return m_coordinate[axis][part]; }
+    // The address fields (street, city, state or region, postal code, country) and Find; null
+    // unless a road network is available and the projection is geographic.
+    QLineEdit* AddressEdit(int field) const { return m_address[field]; }
+    QPushButton* FindButton() const { return m_find; }
+    // Find: looks the address up and fills the coordinate fields with its location.
+    void FindAddress();
 
     void accept() override;
 
 private:
     void BuildForm();
     void FillFields();
+    // Adds the address fields and Find to the form.
+    void BuildAddressFields(QFormLayout* form);
+    // Shows a packed location in the coordinate fields.
+    void ShowLocation(int x, int y);
     // Packs the coordinate fields of an axis as entered text ("x" or DDDMMSS).
     QString CoordinateText(int axis) const;
     // Validates the changed fields in order; false (field selected) on the first refusal.
@@ -54,6 +69,8 @@ private:
     QLineEdit* m_quantity = nullptr;
     QLineEdit* m_size = nullptr;
     QLineEdit* m_coordinate[2][3] = {};
+    QLineEdit* m_address[5] = {};
+    QPushButton* m_find = nullptr;
     QComboBox* m_shape = nullptr;
     QComboBox* m_color = nullptr;
     // Accepted values, stored once every field has passed.

@@ -40,12 +40,19 @@ int CTextGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CTextGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
+    if ((role != Qt::DisplayRole && role != Qt::TextAlignmentRole) || !index.isValid()) {
         return QVariant();
     }
     const std::vector<std::string>& row = m_cells[static_cast<size_t>(index.row())];
     size_t column = static_cast<size_t>(index.column());
-    return column < row.size() ? QString::fromLocal8Bit(row[column].c_str()) : QString();
+    QString text = column < row.size() ? QString::fromLocal8Bit(row[column].c_str()) : QString();
+    if (role == Qt::TextAlignmentRole) {
+        // Numbers line up on the right, texts on the left.
+        bool number = false;
+        text.toDouble(&number);
+        return static_cast<int>(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    return text;
 }
 
 QVariant CTextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -56,12 +63,23 @@ QVariant CTextGridModel::headerData(int section, Qt::Orientation orientation, in
     return QString::fromLocal8Bit(labels[static_cast<size_t>(section)].c_str());
 }
 
+void FitColumns(QTableView& grid) {
+    // Measuring every cell of a large grid would keep the dialog from opening promptly.
+    constexpr long long kMaxMeasuredCells = 20000;
+    const QAbstractItemModel* model = grid.model();
+    if (model != nullptr &&
+        static_cast<long long>(model->rowCount()) * model->columnCount() <= kMaxMeasuredCells) {
+        grid.resizeColumnsToContents();
+    }
+}
+
 CGridDialog::CGridDialog(const QString& title, QAbstractItemModel* model, QWidget* parent)
     : QDialog(parent), m_grid(new CGridView) {
     setWindowTitle(title);
     model->setParent(this);
     m_grid->setModel(model);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FitColumns(*m_grid);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

@@ -6,6 +6,10 @@
 #include <vector>
 
 class CGridView;
+class QTableView;
+
+// Widens the grid's columns to their texts (headers included) unless the grid is very large.
+void FitColumns(QTableView& grid);
 
 // A read-only grid of texts with row and column headers: the display grids (savings, ...).
 class CTextGridModel : public QAbstractTableModel {

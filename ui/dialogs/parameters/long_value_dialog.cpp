@@ -27,6 +27,7 @@ CLongValueDialog::CLongValueDialog(const QString& title, const QString& prompt, 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    setMinimumWidth(320);
 }
 
 int CLongValueDialog::Value() const {
