@@ -163,16 +163,6 @@ TEST_F(ThreeExchangeTest, DebugPausesAfterTheStepWithThreeDisplayRoutes) {
     EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 1);
 }
 
-TEST_F(ThreeExchangeTest, AbortAtTheFirstContinuationCheckClosesBothWindows) {
-    MakeDoubleReversalRoute();
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(OnThreeExchange(*doc), ERunResult::aborted);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(Record().m_lRunStatus, -1);
-    EXPECT_EQ(ui.closedStatusWindows, (std::vector<std::string>{kTwoReport, kThreeReport}));
-}
-
 // Random projects with a plain starting solution: the exchanges keep every route's facilities
 // and its depot-customers-suppliers-depot order, never lengthen it, and keep the recorded
 // distance equal to the routes' distance.

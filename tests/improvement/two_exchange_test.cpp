@@ -122,17 +122,6 @@ TEST_F(TwoExchangeTest, AbortFromThePauseRemovesTheDisplayRoutesAndAllRoutes) {
     EXPECT_EQ(ui.closedStatusWindows, std::vector<std::string>{kReport});
 }
 
-TEST_F(TwoExchangeTest, AbortAtTheFirstContinuationCheckDeletesTheRoutesAndRecordsNothing) {
-    MakeCrossedSquare();
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(OnTwoExchange(*doc), ERunResult::aborted);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(Record().m_lRunStatus, -1);
-    EXPECT_FALSE(doc->IsAlgorithmRunning());
-    EXPECT_EQ(ui.closedStatusWindows, std::vector<std::string>{kReport});
-}
-
 TEST_F(TwoExchangeTest, WithoutRoutesTheCommandDoesNothing) {
     AddDepot("d1", 0, 0);
     AddCustomer("c1", 0, 10, 10);
