@@ -8,15 +8,6 @@
 
 namespace {
 
-std::string Report(const CRoute& route) {
-    CTempFolder folder;
-    std::string path = folder.File("out.txt");
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    route.WriteReport(file);
-    std::fclose(file);
-    return ReadWholeFile(path);
-}
-
 // Depot d at the origin, customers c1..c3 and suppliers s1, s2 on a line.
 class RouteTest : public ProjectFixture {
 protected:
@@ -149,7 +140,7 @@ TEST_F(RouteTest, ReportPutsFifteenLabelsOnALine) {
     }
     route.AddFacility(d, false);
     route.SetDistance(12.5);
-    const std::string text = Report(route);
+    const std::string text = CaptureOutput([&](std::FILE* file) { route.WriteReport(file); });
     std::string expected =
         "Route =       3: distance =       12.500, # customers =    14, total demand =          490, "
         "# suppliers =     0, total supply            0\nFacilities:\n";
