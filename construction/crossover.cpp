@@ -105,11 +105,11 @@ void SCrossoverRun::AddCrossoverRoute(CFacility* customer, CFacility* supplier) 
         return;
     }
     const double append = document.GetDistance(c, s);
-    report.m_pAppendFacility = supplier;
-    report.m_pAnchorFacility = customer;
+    report.m_pFacility[ADD_APPENDED] = supplier;
+    report.m_pFacility[ADD_ANCHOR] = customer;
     report.m_dAppendDistance = append;
     report.m_dTotalDistance = record.m_dDistance;
-    report.m_lNumberOfFacilities = document.GetRoutedCount();
+    report.m_lCount = document.GetRoutedCount();
     report.SetCapacities(*added);
     record.m_dStepValue = append;
     record.m_lCount = document.GetRoutedCount();

@@ -109,10 +109,10 @@ void InsertFreeFacilities(CTramletDoc& document, CAlgoStat& record, bool pricies
         record.m_dStepValue = cache.penalty;
         record.m_lCount += 1;
         if (document.GetReportLevel() >= REPORT_STANDARD) {
-            report.m_lNumberOfInsertions = record.m_lCount;
-            report.m_pInsertFacility = f;
-            report.m_pPredecessor = cache.predecessor;
-            report.m_pSuccessor = cache.successor;
+            report.m_lCount = record.m_lCount;
+            report.m_pFacility[INSERT_FACILITY] = f;
+            report.m_pFacility[INSERT_PREDECESSOR] = cache.predecessor;
+            report.m_pFacility[INSERT_SUCCESSOR] = cache.successor;
             report.m_dInsertionPenalty = cache.penalty;
             report.m_dTotalDistance = record.m_dDistance;
             report.SetCapacities(*cache.route);

@@ -37,13 +37,13 @@ void CReportInsertFacility::SetCapacities(const CRoute& route) {
 
 std::vector<SStatusField> CReportInsertFacility::GetFields() const {
     return {
-        Field(IDS_INSERT_NUMBER_OF_INSERTIONS, m_lNumberOfInsertions),
-        TextField(IDS_INSERT_FACILITY_TYPE, TypeName(m_pInsertFacility)),
-        TextField(IDS_INSERT_FACILITY_LABEL, Label(m_pInsertFacility)),
-        TextField(IDS_INSERT_PREDECESSOR_TYPE, TypeName(m_pPredecessor)),
-        TextField(IDS_INSERT_PREDECESSOR_LABEL, Label(m_pPredecessor)),
-        TextField(IDS_INSERT_SUCCESSOR_TYPE, TypeName(m_pSuccessor)),
-        TextField(IDS_INSERT_SUCCESSOR_LABEL, Label(m_pSuccessor)),
+        Field(IDS_INSERT_NUMBER_OF_INSERTIONS, m_lCount),
+        TextField(IDS_INSERT_FACILITY_TYPE, TypeName(m_pFacility[INSERT_FACILITY])),
+        TextField(IDS_INSERT_FACILITY_LABEL, Label(m_pFacility[INSERT_FACILITY])),
+        TextField(IDS_INSERT_PREDECESSOR_TYPE, TypeName(m_pFacility[INSERT_PREDECESSOR])),
+        TextField(IDS_INSERT_PREDECESSOR_LABEL, Label(m_pFacility[INSERT_PREDECESSOR])),
+        TextField(IDS_INSERT_SUCCESSOR_TYPE, TypeName(m_pFacility[INSERT_SUCCESSOR])),
+        TextField(IDS_INSERT_SUCCESSOR_LABEL, Label(m_pFacility[INSERT_SUCCESSOR])),
         Field(IDS_ADD_LINEHAUL_CAPACITY, m_lLinehaulCapacity),
         Field(IDS_ADD_BACKHAUL_CAPACITY, m_lBackhaulCapacity),
         Field(IDS_INSERT_PENALTY, m_dInsertionPenalty),

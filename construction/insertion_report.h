@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/platform/user_interface.h"
+#include "improvement/step_report.h"
 
 class CFacility;
 class CRoute;
@@ -11,8 +12,11 @@ class CRoute;
 // The "Insert Facility Report" status window: the number of insertions so far, the facility
 // last inserted with its predecessor and successor, the linehaul and backhaul capacity left on
 // its route, the insertion penalty and the total distance. Used by the constructions that
-// insert facilities between two others (sweep, insertion, savings).
-class CReportInsertFacility {
+// insert facilities between two others (sweep, insertion, savings). The step count and the
+// facilities are kept as the improvement windows keep theirs.
+enum EInsertReportSlot { INSERT_FACILITY = 0, INSERT_PREDECESSOR = 1, INSERT_SUCCESSOR = 2 };
+
+class CReportInsertFacility : public SStepReport {
 public:
     static const char* GetTitle() { return "Insert Facility Report"; }
 
@@ -28,10 +32,6 @@ public:
     void Show() const;
     void Close() const;
 
-    int m_lNumberOfInsertions = 0;
-    const CFacility* m_pInsertFacility = nullptr;
-    const CFacility* m_pPredecessor = nullptr;
-    const CFacility* m_pSuccessor = nullptr;
     int m_lLinehaulCapacity = 0;
     int m_lBackhaulCapacity = 0;
     double m_dInsertionPenalty = 0.0;

@@ -239,9 +239,9 @@ void CManualConstruction::ShowProgress(const CFacility* appended, const CFacilit
     if (m_document.GetReportLevel() < REPORT_STANDARD) {
         return;
     }
-    m_report.m_lNumberOfFacilities = m_document.GetRoutedCount();
-    m_report.m_pAppendFacility = appended;
-    m_report.m_pAnchorFacility = anchor;
+    m_report.m_lCount = m_document.GetRoutedCount();
+    m_report.m_pFacility[ADD_APPENDED] = appended;
+    m_report.m_pFacility[ADD_ANCHOR] = anchor;
     m_report.m_dAppendDistance = distance;
     m_report.m_dTotalDistance = m_document.GetCurrentSolution().m_dDistance;
     if (m_route != nullptr) {

@@ -69,9 +69,9 @@ void BuildNearestNeighborRoutes(CTramletDoc& document, CAlgoStat& record) {
                 distance += step;
                 record.m_dStepValue = step;
                 if (document.GetReportLevel() >= REPORT_STANDARD) {
-                    report.m_lNumberOfFacilities = document.GetRoutedCount();
-                    report.m_pAppendFacility = nearest;
-                    report.m_pAnchorFacility = current;
+                    report.m_lCount = document.GetRoutedCount();
+                    report.m_pFacility[ADD_APPENDED] = nearest;
+                    report.m_pFacility[ADD_ANCHOR] = current;
                     report.m_dAppendDistance = step;
                     report.m_dTotalDistance = distance;
                     report.SetCapacities(*route);

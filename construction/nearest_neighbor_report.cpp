@@ -43,11 +43,11 @@ void CReportAddFacility::SetCapacities(const CRoute& route) {
 
 std::vector<SStatusField> CReportAddFacility::GetFields() const {
     return {
-        IntegerField(IDS_ADD_NUMBER_OF_FACILITIES, m_lNumberOfFacilities),
-        TextField(IDS_ADD_APPEND_FACILITY_TYPE, TypeName(m_pAppendFacility)),
-        TextField(IDS_ADD_APPEND_FACILITY, Label(m_pAppendFacility)),
-        TextField(IDS_ADD_ANCHOR_FACILITY_TYPE, TypeName(m_pAnchorFacility)),
-        TextField(IDS_ADD_ANCHOR_FACILITY, Label(m_pAnchorFacility)),
+        IntegerField(IDS_ADD_NUMBER_OF_FACILITIES, m_lCount),
+        TextField(IDS_ADD_APPEND_FACILITY_TYPE, TypeName(m_pFacility[ADD_APPENDED])),
+        TextField(IDS_ADD_APPEND_FACILITY, Label(m_pFacility[ADD_APPENDED])),
+        TextField(IDS_ADD_ANCHOR_FACILITY_TYPE, TypeName(m_pFacility[ADD_ANCHOR])),
+        TextField(IDS_ADD_ANCHOR_FACILITY, Label(m_pFacility[ADD_ANCHOR])),
         IntegerField(IDS_ADD_LINEHAUL_CAPACITY, m_lLinehaulCapacity),
         IntegerField(IDS_ADD_BACKHAUL_CAPACITY, m_lBackhaulCapacity),
         RealField(IDS_ADD_APPEND_DISTANCE, m_dAppendDistance),

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/platform/user_interface.h"
+#include "improvement/step_report.h"
 
 class CFacility;
 class CRoute;
@@ -11,8 +12,11 @@ class CRoute;
 // The "Add Facility Report" status window: the facility last appended to a route, the facility
 // it was appended to (the anchor), the distance the step added, the total distance and the
 // linehaul and backhaul capacity left on the route. Used by the constructions that append
-// facilities one by one.
-class CReportAddFacility {
+// facilities one by one. The step count and the facilities are kept as the improvement windows
+// keep theirs.
+enum EAddReportSlot { ADD_APPENDED = 0, ADD_ANCHOR = 1 };
+
+class CReportAddFacility : public SStepReport {
 public:
     static const char* GetTitle() { return "Add Facility Report"; }
 
@@ -27,9 +31,6 @@ public:
     void Show() const;
     void Close() const;
 
-    int m_lNumberOfFacilities = 0;
-    const CFacility* m_pAppendFacility = nullptr;
-    const CFacility* m_pAnchorFacility = nullptr;
     int m_lLinehaulCapacity = 0;
     int m_lBackhaulCapacity = 0;
     double m_dAppendDistance = 0.0;

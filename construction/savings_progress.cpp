@@ -84,13 +84,13 @@ void CSavingsProgress::Step(const CRoute& route, const CFacility* f, int inserti
         return;
     }
     CReportInsertFacility report;
-    report.m_lNumberOfInsertions = insertions;
-    report.m_pInsertFacility = f;
+    report.m_lCount = insertions;
+    report.m_pFacility[INSERT_FACILITY] = f;
     const CRoute::FacilityList& list = route.GetFacilities();
     for (auto it = list.begin(); it != list.end(); ++it) {
         if (*it == f) {
-            report.m_pPredecessor = it != list.begin() ? *std::prev(it) : nullptr;
-            report.m_pSuccessor = std::next(it) != list.end() ? *std::next(it) : nullptr;
+            report.m_pFacility[INSERT_PREDECESSOR] = it != list.begin() ? *std::prev(it) : nullptr;
+            report.m_pFacility[INSERT_SUCCESSOR] = std::next(it) != list.end() ? *std::next(it) : nullptr;
             break;
         }
     }

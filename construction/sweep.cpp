@@ -76,10 +76,10 @@ void BuildSweepRoutes(CTramletDoc& document, CAlgoStat& record) {
         distance += step;
         record.m_dStepValue = step;
         if (document.GetReportLevel() >= REPORT_STANDARD) {
-            report.m_lNumberOfInsertions = document.GetRoutedCount();
-            report.m_pInsertFacility = f;
-            report.m_pPredecessor = predecessor;
-            report.m_pSuccessor = successor;
+            report.m_lCount = document.GetRoutedCount();
+            report.m_pFacility[INSERT_FACILITY] = f;
+            report.m_pFacility[INSERT_PREDECESSOR] = predecessor;
+            report.m_pFacility[INSERT_SUCCESSOR] = successor;
             report.m_dInsertionPenalty = step;
             report.m_dTotalDistance = distance;
             report.SetCapacities(*route);

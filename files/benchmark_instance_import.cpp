@@ -24,7 +24,7 @@ CFacility* AddNode(CTramletDoc& document, int type, int id, CLonLatPoint locatio
     color.SetColorIndex(type == FT_CUSTOMER ? COLOR_RED : type == FT_SUPPLIER ? COLOR_GREEN : COLOR_BLUE);
     const std::string label = std::to_string(id);
     auto facility =
-        std::make_unique<CFacility>(type, location, CIntPoint{location.x(), location.y()},
+        std::make_unique<CFacility>(&document, type, location, CIntPoint{location.x(), location.y()},
                                     type == FT_DEPOT ? 0 : quantity, 5, SHAPE_CIRCLE, color, label, label);
     if (facility->GetLabel() != label) {
         ThrowUserException();

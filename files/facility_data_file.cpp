@@ -7,7 +7,7 @@
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
 
-std::unique_ptr<CFacility> ReadFacilityDataLine(int type, const std::string& typeName,
+std::unique_ptr<CFacility> ReadFacilityDataLine(CTramletDoc& document, int type, const std::string& typeName,
                                                 CTextLineReader& reader) {
     std::string line;
     reader.ReadNonCommentLine(line);
@@ -28,7 +28,7 @@ std::unique_ptr<CFacility> ReadFacilityDataLine(int type, const std::string& typ
     // (which the exporter writes as it is) comes back whole.
     items.resize(FACILITY_DATA_ITEMS);
     items[FACILITY_DATA_ITEMS - 1] = RestOfLineAfterItems(line, FACILITY_DATA_ITEMS - 1);
-    auto facility = std::make_unique<CFacility>(type);
+    auto facility = std::make_unique<CFacility>(&document, type);
     if (!facility->DecodeDataItems(items, line)) {
         ThrowUserException();
     }
@@ -38,7 +38,7 @@ std::unique_ptr<CFacility> ReadFacilityDataLine(int type, const std::string& typ
 void ReadFacilityDataFile(CTramletDoc& document, int type, int count, CTextLineReader& reader) {
     const std::string& typeName = document.GetTypeName(type);
     for (int k = 0; k < count; ++k) {
-        document.AddFacility(ReadFacilityDataLine(type, typeName, reader), false);
+        document.AddFacility(ReadFacilityDataLine(document, type, typeName, reader), false);
     }
 }
 

@@ -11,7 +11,7 @@ class CTramletDoc;
 // Reads the next facility of a type from a facility data file: comment lines are skipped, the
 // line's first eight items are validated by the facility. A refusal is reported and raises a
 // user exception (the facility read so far is discarded).
-std::unique_ptr<CFacility> ReadFacilityDataLine(int type, const std::string& typeName,
+std::unique_ptr<CFacility> ReadFacilityDataLine(CTramletDoc& document, int type, const std::string& typeName,
                                                 CTextLineReader& reader);
 
 // Reads count facilities of a type and adds them to the document.

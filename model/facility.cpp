@@ -1,6 +1,7 @@
 #include "model/facility.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cctype>
 #include <cstdlib>
 
@@ -54,16 +55,22 @@ CIntRect UnionRect(const CIntRect& a, const CIntRect& b) {
 
 // ---- construction ----
 
-CFacility::CFacility() = default;
+CFacility::CFacility() : m_pDocument(CTramletDoc::GetActiveDocument()) {}
 
-CFacility::CFacility(int type) : m_lType(type) {}
+CFacility::CFacility(CTramletDoc* document, int type) : m_pDocument(document), m_lType(type) {
+    assert(type >= FT_CUSTOMER && type < NUMBER_OF_FACILITY_TYPES &&
+           "a facility is a customer, supplier or depot");
+}
 
 CFacility::CFacility(const CFacility& other) = default;
 CFacility& CFacility::operator=(const CFacility& other) = default;
 
-CFacility::CFacility(int type, const CLonLatPoint& worldLocation, const CIntPoint& viewLocation, int quantity,
-                     int size, int shape, CPRGB color, const std::string& label, const std::string& name)
-    : m_lType(type) {
+CFacility::CFacility(CTramletDoc* document, int type, const CLonLatPoint& worldLocation,
+                     const CIntPoint& viewLocation, int quantity, int size, int shape, CPRGB color,
+                     const std::string& label, const std::string& name)
+    : m_pDocument(document), m_lType(type) {
+    assert(type >= FT_CUSTOMER && type < NUMBER_OF_FACILITY_TYPES &&
+           "a facility is a customer, supplier or depot");
     m_lIndex = -1;
     m_pRoute = nullptr;
     SetQuantity(quantity);
@@ -118,7 +125,7 @@ bool CFacility::DecodeAttribute(int attribute, const std::string& text, std::str
                                               typeName.c_str(), text.c_str()),
                                  dataLine);
         }
-        if (CTramletDoc* document = CTramletDoc::GetActiveDocument()) {
+        if (CTramletDoc* document = m_pDocument) {
             for (int type = FT_CUSTOMER; type < NUMBER_OF_FACILITY_TYPES; ++type) {
                 CFacility* holder = document->FindFacilityByLabel(type, text);
                 if (holder != nullptr && holder != this) {
@@ -163,7 +170,7 @@ bool CFacility::DecodeAttribute(int attribute, const std::string& text, int& out
     const std::string typeName = GetTypeName();
     const char* type = typeName.c_str();
     const char* label = m_strLabel.c_str();
-    CTramletDoc* document = CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     int value = 0;
     switch (attribute) {
     case FA_X:
@@ -311,7 +318,7 @@ bool CFacility::SetLabel(const std::string& label) {
     if (!DecodeAttribute(FA_LABEL, label, decoded)) {
         return false;
     }
-    CTramletDoc* document = CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     bool entered = document != nullptr && document->ContainsFacility(this);
     if (entered) {
         document->RemoveFacilityLabel(this);
@@ -326,7 +333,7 @@ bool CFacility::SetLabel(const std::string& label) {
 void CFacility::SetQuantity(int quantity) {
     m_lQuantity = quantity;
     long long size = 1;
-    if (CTramletDoc* document = CTramletDoc::GetActiveDocument()) {
+    if (CTramletDoc* document = m_pDocument) {
         const CIntRect& view = document->GetViewLimits();
         long long side = std::min(std::abs(view.Width()), std::abs(view.Height())) / 20;
         int capacity = document->GetVehicleCapacity();
@@ -344,7 +351,7 @@ void CFacility::SetWorldLocation(const CLonLatPoint& location) {
 }
 
 void CFacility::UpdateViewLocation() {
-    CTramletDoc* document = CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     if (document == nullptr) {
         SetViewLocation(CIntPoint{m_ptWorldLocation.m_lon, m_ptWorldLocation.m_lat});
         return;

@@ -47,20 +47,25 @@ constexpr CIntPoint FACILITY_NULL_POINT{0, 0};
 // A customer, supplier or depot. The document owns every facility; a facility refers to the
 // route that serves it by a plain pointer that the document and the routes keep right.
 // Operations that need the project (label tables, world limits, capacity, view limits) use the
-// active document (CTramletDoc::GetActiveDocument); without one those checks are left out.
+// facility's document; without one those checks are left out.
 class CFacility : public CObject {
 public:
+    // A facility of the active document (the archive creates facilities without arguments).
     CFacility();
-    explicit CFacility(int type);
+    CFacility(CTramletDoc* document, int type);
     // Copies every field, label, name and route pointer included.
     CFacility(const CFacility& other);
     CFacility& operator=(const CFacility& other);
     // Index -1, no route; quantity through SetQuantity, world location and then the view location
     // through SetViewLocation. A non-empty label or name is validated (message box on refusal,
     // and the field stays empty); an empty one is stored as it is.
-    CFacility(int type, const CLonLatPoint& worldLocation, const CIntPoint& viewLocation, int quantity,
-              int size, int shape, CPRGB color, const std::string& label, const std::string& name);
+    CFacility(CTramletDoc* document, int type, const CLonLatPoint& worldLocation,
+              const CIntPoint& viewLocation, int quantity, int size, int shape, CPRGB color,
+              const std::string& label, const std::string& name);
     virtual ~CFacility();
+
+    CTramletDoc* GetDocument() const { return m_pDocument; }
+    void SetDocument(CTramletDoc* document) { m_pDocument = document; }
 
     // Validates text for one attribute. On success the decoded value is stored in out and true
     // returned; on refusal the message is reported (ReportModelError: with the data line when a
@@ -81,8 +86,8 @@ public:
     // a message (the reader reports the item count).
     bool DecodeDataItems(const std::vector<std::string>& items, const std::string& dataLine);
 
-    // Label: validated as attribute 0; on success stored and, when the facility belongs to the
-    // active document, entered in its label table (the old label's entry is removed).
+    // Label: validated as attribute 0; on success stored and, when the facility belongs to its
+    // document, entered in its label table (the old label's entry is removed).
     bool SetLabel(const std::string& label);
     const std::string& GetLabel() const { return m_strLabel; }
     // Stores without checks (archive loading, renumbering).
@@ -117,7 +122,7 @@ public:
     // bounding rectangle of the facility's route.
     void SetViewLocation(const CIntPoint& location);
     const CIntPoint& GetViewLocation() const { return m_ptViewLocation; }
-    // Sets the view location from the world location through the active document.
+    // Sets the view location from the world location through the facility's document.
     void UpdateViewLocation();
 
     int GetSize() const { return m_lSize; }
@@ -149,6 +154,7 @@ private:
     void ComputeSymbolRect();
     void ComputeQuantityRect();
 
+    CTramletDoc* m_pDocument = nullptr;
     int m_lType = FT_NONE;
     std::string m_strLabel;
     std::string m_strName;

@@ -33,7 +33,7 @@ CRoute& CRoute::operator=(const CRoute& other) = default;
 CRoute::~CRoute() = default;
 
 int CRoute::GetCapacity() const {
-    CTramletDoc* document = m_pDocument != nullptr ? m_pDocument : CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     return document != nullptr ? document->GetVehicleCapacity() : 0;
 }
 
@@ -242,7 +242,7 @@ void CRoute::Clear() {
 
 double CRoute::ComputeDistance() {
     double distance = 0.0;
-    CTramletDoc* document = m_pDocument != nullptr ? m_pDocument : CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     if (document != nullptr && m_listFacilities.size() >= 2) {
         auto previous = m_listFacilities.begin();
         for (auto it = std::next(previous); it != m_listFacilities.end(); previous = it, ++it) {
@@ -266,7 +266,7 @@ void CRoute::FindBestInsertion(const CFacility* f, CFacility*& predecessor, CFac
         m_listFacilities.size() < 2) {
         return;
     }
-    CTramletDoc* document = m_pDocument != nullptr ? m_pDocument : CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     if (document == nullptr) {
         return;
     }
@@ -335,7 +335,7 @@ bool CRoute::ReportInvalid(const std::string& message, const char* dataLine) con
 }
 
 bool CRoute::DecodeAttribute(int attribute, const std::string& text, int& out, const char* dataLine) const {
-    CTramletDoc* document = m_pDocument != nullptr ? m_pDocument : CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     const char* label = m_strLabel.c_str();
     switch (attribute) {
     case RA_CUSTOMER_COUNT:
@@ -399,7 +399,7 @@ bool CRoute::DecodeLabel(const std::string& text, std::string& out, const char* 
                                  dataLine);
         }
     }
-    CTramletDoc* document = m_pDocument != nullptr ? m_pDocument : CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     if (document != nullptr) {
         CRoute* holder = document->FindRouteByLabel(text);
         if (holder != nullptr && holder != this) {
@@ -420,7 +420,7 @@ bool CRoute::DecodeFacilityReference(int attribute, const std::string& text, CFa
             dataLine);
     }
     int type = attribute - RA_CUSTOMER_LABEL;
-    CTramletDoc* document = m_pDocument != nullptr ? m_pDocument : CTramletDoc::GetActiveDocument();
+    CTramletDoc* document = m_pDocument;
     CFacility* f = document != nullptr ? document->FindFacilityByLabel(type, text) : nullptr;
     if (f == nullptr) {
         return ReportInvalid(FormatString("Invalid %s label %s or label not found on route %s",

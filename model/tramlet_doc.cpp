@@ -195,6 +195,7 @@ CFacility* CTramletDoc::AddFacility(std::unique_ptr<CFacility> facility, bool up
         ThrowUserException();
     }
     CFacility* f = facility.get();
+    f->SetDocument(this);
     int type = f->GetType();
     int number = GetFirstNumber(type) + GetNumberOfFacilities(type);
     f->SetIndex(number);

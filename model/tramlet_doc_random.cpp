@@ -101,7 +101,7 @@ bool CTramletDoc::AddRandomFacilities(const SRandomFacilitiesRequest& request) {
                 if (geographic) {
                     world = CLonLatPoint(FracDegToDegMinSec(x / 10000.0), FracDegToDegMinSec(y / 10000.0));
                 }
-                auto f = std::make_unique<CFacility>(type, world, WorldToViewPoint(world), 0,
+                auto f = std::make_unique<CFacility>(this, type, world, WorldToViewPoint(world), 0,
                                                      GetDefaultVertexSize(), kRandomSymbols[type].shape,
                                                      color, std::string(), std::string());
                 if (type != FT_DEPOT) {

@@ -162,10 +162,10 @@ void InsertClusterFacilities(CTramletDoc& document, CAlgoStat& record, const std
         }
         if (document.GetReportLevel() >= style.displayLevel) {
             record.m_dStepValue = link.cost;
-            report.m_lNumberOfInsertions += 1;
-            report.m_pInsertFacility = f;
-            report.m_pPredecessor = link.predecessor;
-            report.m_pSuccessor = link.successor;
+            report.m_lCount += 1;
+            report.m_pFacility[INSERT_FACILITY] = f;
+            report.m_pFacility[INSERT_PREDECESSOR] = link.predecessor;
+            report.m_pFacility[INSERT_SUCCESSOR] = link.successor;
             report.m_dInsertionPenalty = link.cost;
             report.m_dTotalDistance = record.m_dDistance;
             report.SetCapacities(route);

@@ -1,6 +1,7 @@
 #include "optimisation/gsp_pricing.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <cstdio>
 #include <type_traits>
@@ -23,6 +24,8 @@ constexpr bool kExtended(const CGSPExLabel*) {
 
 CGSPPricing::CGSPPricing(CTramletDoc& document, bool noRevisits)
     : m_document(document), m_noRevisits(noRevisits) {
+    assert(document.GetNumberOfDepots() >= 1 && document.GetVehicleCapacity() >= 1 &&
+           "pricing starts and ends its routes at a depot and loads up to a positive capacity");
     m_customers = document.GetNumberOfCustomers();
     m_suppliers = document.GetNumberOfSuppliers();
     m_facilities = m_customers + m_suppliers + document.GetNumberOfDepots();

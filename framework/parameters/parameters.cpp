@@ -14,7 +14,7 @@ namespace {
 
 // Reads a leading whole number as "%d" does, but refuses one that does not fit an int
 // instead of letting it wrap into some other value.
-bool ReadWholeNumber(const std::string& text, int& value) {
+bool ReadNumber(const std::string& text, int& value) {
     const char* start = text.c_str();
     char* end = nullptr;
     errno = 0;
@@ -26,6 +26,29 @@ bool ReadWholeNumber(const std::string& text, int& value) {
     return true;
 }
 
+// Reads a leading real number as "%lf" does.
+bool ReadNumber(const std::string& text, double& value) {
+    return std::sscanf(text.c_str(), "%lf", &value) == 1;
+}
+
+// A value as the messages and the parameter lines write it.
+std::string FormatNumber(int value) {
+    return FormatString("%ld", static_cast<long>(value));
+}
+
+std::string FormatNumber(double value) {
+    return FormatString("%lf", value);
+}
+
+// The kind of number a parameter holds, as the range refusal names it.
+const char* NumberKind(int) {
+    return "integer";
+}
+
+const char* NumberKind(double) {
+    return "real";
+}
+
 void MarkDocumentModified() {
     CSableWinApp* app = CSableWinApp::GetApp();
     if (app != nullptr && app->GetDocument() != nullptr) {
@@ -35,11 +58,13 @@ void MarkDocumentModified() {
 
 } // namespace
 
-// ---- CLongParameter ----
+// ---- TBoundedParameter ----
 
-bool CLongParameter::Initialize(int value, int lower, int upper, int defaultValue, const std::string& caption,
-                                unsigned helpContextID) {
-    if (lower > upper || defaultValue < lower || defaultValue > upper || caption.empty()) {
+template <typename T>
+bool TBoundedParameter<T>::Initialize(T value, T lower, T upper, T defaultValue, const std::string& caption,
+                                      unsigned helpContextID) {
+    // Written negated so that a NaN bound or default is refused too.
+    if (!(lower <= defaultValue && defaultValue <= upper) || caption.empty()) {
         return false;
     }
     m_lower = lower;
@@ -50,15 +75,15 @@ bool CLongParameter::Initialize(int value, int lower, int upper, int defaultValu
     return SetValue(value);
 }
 
-void CLongParameter::ReportOutOfRange(const std::string& valueText) const {
-    DisplayErrorMessage(FormatString("Invalid %s integer parameter value %s outside range [%ld, %ld]",
-                                     m_caption.c_str(), valueText.c_str(), static_cast<long>(m_lower),
-                                     static_cast<long>(m_upper)));
+template <typename T> void TBoundedParameter<T>::ReportOutOfRange(const std::string& valueText) const {
+    DisplayErrorMessage(FormatString("Invalid %s %s parameter value %s outside range [%s, %s]",
+                                     m_caption.c_str(), NumberKind(T()), valueText.c_str(),
+                                     FormatNumber(m_lower).c_str(), FormatNumber(m_upper).c_str()));
 }
 
-bool CLongParameter::SetValue(int value) {
-    if (value < m_lower || value > m_upper) {
-        ReportOutOfRange(FormatString("%ld", static_cast<long>(value)));
+template <typename T> bool TBoundedParameter<T>::SetValue(T value) {
+    if (!Contains(value)) {
+        ReportOutOfRange(FormatNumber(value));
         return false;
     }
     if (value != m_value) {
@@ -68,11 +93,11 @@ bool CLongParameter::SetValue(int value) {
     return true;
 }
 
-bool CLongParameter::SetRange(int lower, int upper, int defaultValue) {
-    if (lower > defaultValue || defaultValue > upper) {
-        DisplayErrorMessage(FormatString("Invalid %s range [%ld, %ld] or default %ld", m_caption.c_str(),
-                                         static_cast<long>(lower), static_cast<long>(upper),
-                                         static_cast<long>(defaultValue)));
+template <typename T> bool TBoundedParameter<T>::SetRange(T lower, T upper, T defaultValue) {
+    if (!(lower <= defaultValue && defaultValue <= upper)) {
+        DisplayErrorMessage(FormatString("Invalid %s range [%s, %s] or default %s", m_caption.c_str(),
+                                         FormatNumber(lower).c_str(), FormatNumber(upper).c_str(),
+                                         FormatNumber(defaultValue).c_str()));
         return false;
     }
     m_lower = lower;
@@ -84,9 +109,9 @@ bool CLongParameter::SetRange(int lower, int upper, int defaultValue) {
     return true;
 }
 
-bool CLongParameter::Decode(const std::string& text) {
-    int value = 0;
-    if (!ReadWholeNumber(text, value) || value < m_lower || value > m_upper) {
+template <typename T> bool TBoundedParameter<T>::Decode(const std::string& text) {
+    T value = T();
+    if (!ReadNumber(text, value) || !Contains(value)) {
         ReportOutOfRange(text);
         return false;
     }
@@ -94,9 +119,20 @@ bool CLongParameter::Decode(const std::string& text) {
     return true;
 }
 
-void CLongParameter::Write(std::FILE* file) const {
-    std::fprintf(file, "%s = %ld\n", m_caption.c_str(), static_cast<long>(m_value));
+template <typename T> void TBoundedParameter<T>::Write(std::FILE* file) const {
+    std::fprintf(file, "%s = %s\n", m_caption.c_str(), FormatNumber(m_value).c_str());
 }
+
+template <typename T> void TBoundedParameter<T>::Clear() {
+    m_value = m_lower = m_upper = m_default = T();
+    m_caption.clear();
+    m_helpContextID = 0;
+}
+
+template class TBoundedParameter<int>;
+template class TBoundedParameter<double>;
+
+// ---- CLongParameter ----
 
 bool CLongParameter::Edit() {
     int value = m_value;
@@ -106,12 +142,6 @@ bool CLongParameter::Edit() {
         return false;
     }
     return SetValue(value);
-}
-
-void CLongParameter::Clear() {
-    m_value = m_lower = m_upper = m_default = 0;
-    m_caption.clear();
-    m_helpContextID = 0;
 }
 
 // ---- CSeed and CReportLevel ----
@@ -144,66 +174,6 @@ bool CReportLevel::Edit() {
 
 // ---- CDoubleParameter ----
 
-bool CDoubleParameter::Initialize(double value, double lower, double upper, double defaultValue,
-                                  const std::string& caption, unsigned helpContextID) {
-    // Written negated so that a NaN bound or default is refused too.
-    if (!(lower <= defaultValue && defaultValue <= upper) || caption.empty()) {
-        return false;
-    }
-    m_lower = lower;
-    m_upper = upper;
-    m_default = defaultValue;
-    m_caption = caption;
-    m_helpContextID = helpContextID;
-    return SetValue(value);
-}
-
-void CDoubleParameter::ReportOutOfRange(const std::string& valueText) const {
-    DisplayErrorMessage(FormatString("Invalid %s real parameter value %s outside range [%lf, %lf]",
-                                     m_caption.c_str(), valueText.c_str(), m_lower, m_upper));
-}
-
-bool CDoubleParameter::SetValue(double value) {
-    if (!(value >= m_lower && value <= m_upper)) {
-        ReportOutOfRange(FormatString("%lf", value));
-        return false;
-    }
-    if (value != m_value) {
-        MarkDocumentModified();
-        m_value = value;
-    }
-    return true;
-}
-
-bool CDoubleParameter::SetRange(double lower, double upper, double defaultValue) {
-    if (!(lower <= defaultValue && defaultValue <= upper)) {
-        DisplayErrorMessage(FormatString("Invalid %s range [%lf, %lf] or default %lf", m_caption.c_str(),
-                                         lower, upper, defaultValue));
-        return false;
-    }
-    m_lower = lower;
-    m_upper = upper;
-    m_default = defaultValue;
-    if (!SetValue(m_value)) {
-        m_value = m_default;
-    }
-    return true;
-}
-
-bool CDoubleParameter::Decode(const std::string& text) {
-    double value = 0.0;
-    if (std::sscanf(text.c_str(), "%lf", &value) != 1 || !(value >= m_lower && value <= m_upper)) {
-        ReportOutOfRange(text);
-        return false;
-    }
-    m_value = value;
-    return true;
-}
-
-void CDoubleParameter::Write(std::FILE* file) const {
-    std::fprintf(file, "%s = %lf\n", m_caption.c_str(), m_value);
-}
-
 bool CDoubleParameter::Edit() {
     double value = m_value;
     std::string title = FormatString("Edit %s", m_caption.c_str());
@@ -212,10 +182,4 @@ bool CDoubleParameter::Edit() {
         return false;
     }
     return SetValue(value);
-}
-
-void CDoubleParameter::Clear() {
-    m_value = m_lower = m_upper = m_default = 0.0;
-    m_caption.clear();
-    m_helpContextID = 0;
 }

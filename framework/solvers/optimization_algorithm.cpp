@@ -1,5 +1,6 @@
 #include "framework/solvers/optimization_algorithm.h"
 
+#include <cassert>
 #include <cerrno>
 #include <cmath>
 
@@ -51,6 +52,8 @@ const char* GetOptimizationStatusName(EOPTIMIZATIONSTATUS status) {
 }
 
 COptimizationAlgorithm::COptimizationAlgorithm(int defaultMaxIterations, double defaultTolerance) {
+    assert(defaultMaxIterations >= 1 && defaultTolerance >= 0.0 && defaultTolerance <= 1.0 &&
+           "a solver's defaults lie within its parameter ranges");
     m_maxIterations.SetRaw(defaultMaxIterations, 1, 1000000000, defaultMaxIterations, "Maximum Iterations");
     m_timeLimit.SetRaw(120.0, 0.0, 360000.0, 120.0, "Time Limit");
     m_tolerance.SetRaw(defaultTolerance, 0.0, 1.0, defaultTolerance, "Tolerance");

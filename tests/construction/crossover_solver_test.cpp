@@ -11,7 +11,7 @@
 
 #include "construction/crossover.h"
 #include "framework/strings/format.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

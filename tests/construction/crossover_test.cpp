@@ -10,7 +10,7 @@
 #include "construction/crossover.h"
 #include "framework/containers/double_matrix.h"
 #include "framework/containers/long_matrix.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "construction/insertion_penalties.h"
 #include "tests/construction/insertion_test_support.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

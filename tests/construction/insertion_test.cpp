@@ -4,7 +4,7 @@
 #include "framework/parameters/long_parameter.h"
 #include "framework/strings/format.h"
 #include "tests/construction/insertion_test_support.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ protected:
 
 TEST_F(InsertionCapacityTest, CheapestTakesTheSmallestPenaltyAndStopsWhenNothingFits) {
     Run(false);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "c4", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "c4", "d"}));
     const double penalty = Penalty(c2, c4, d);
     const CAlgoStat& record = LastRecord();
     EXPECT_EQ(record.m_strAlgoName, "Cheapest Insertion");
@@ -70,7 +70,7 @@ TEST_F(InsertionCapacityTest, CheapestTakesTheSmallestPenaltyAndStopsWhenNothing
 
 TEST_F(InsertionCapacityTest, PriciestTakesTheLargestFeasiblePenaltyFirst) {
     Run(true);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c3", "c2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c3", "c2", "d"}));
     EXPECT_EQ(LastRecord().m_strAlgoName, "Priciest Insertion");
     EXPECT_NEAR(LastRecord().m_dDeltaObjective, Penalty(c1, c3, c2), 1e-9);
 }
@@ -108,7 +108,7 @@ TEST_F(InsertionTest, EqualPenaltiesTakeCustomersBeforeSuppliers) {
     // c2 costs 20 on (d, c1), s2 costs 20 on (c1, s1); neither link breaks the other.
     Run(false);
     EXPECT_EQ(InsertedLabels(), (Texts{"c2", "s2"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c2", "c1", "s2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c2", "c1", "s2", "s1", "d"}));
 }
 
 // c4 and c5 both want link (c1, c2) of route 1; c4 is cheaper and goes first, which breaks the
@@ -127,8 +127,8 @@ TEST_F(InsertionTest, ABrokenLinkIsSearchedAgainOverAllRoutes) {
     ASSERT_LT(Penalty(d, c5, c3), Penalty(c1, c5, c4));
 
     Run(false);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c4", "c2", "d"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(1)), (Texts{"d", "c5", "c3", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c4", "c2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(1)), (Texts{"d", "c5", "c3", "d"}));
     const double delta = Penalty(c1, c4, c2) + Penalty(d, c5, c3);
     EXPECT_NEAR(LastRecord().m_dDeltaObjective, delta, 1e-9);
     // The window's lines are those of the savings commands; here the values of the last step.
@@ -154,7 +154,7 @@ TEST_F(InsertionTest, AnIntactCachedLinkIsKeptEvenWhenANewerLinkIsCheaper) {
 
     Run(true);
     EXPECT_EQ(InsertedLabels(), (Texts{"c6", "c7"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c7", "c1", "c6", "c2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c7", "c1", "c6", "c2", "d"}));
 }
 
 } // namespace

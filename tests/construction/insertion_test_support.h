@@ -10,14 +10,6 @@
 // Helpers of the construction tests: what a route visits and what a status window showed.
 using Texts = std::vector<std::string>;
 
-inline Texts Sequence(const CRoute* route) {
-    Texts labels;
-    for (const CFacility* f : route->GetFacilities()) {
-        labels.push_back(f->GetLabel());
-    }
-    return labels;
-}
-
 // The printed lines of a status window update (label, a blank, value).
 inline Texts StatusLines(const std::vector<SStatusField>& fields) {
     Texts lines;

@@ -6,7 +6,7 @@
 #include "framework/parameters/long_parameter.h"
 #include "framework/strings/format.h"
 #include "tests/construction/insertion_test_support.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ TEST_F(ManualConstructionTest, IgnoredClicksUndoAndUndoToTheDepotDeletingTheRout
     Start();
     // c3 after c1 and c2 would overload the route; c2 after a supplier breaks the order.
     EXPECT_EQ(Click({d, c1, c2, c3, s1, c3}), (std::vector<bool>{true, true, true, false, true, false}));
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1"}));
     EXPECT_EQ(
         StatusLines(ui.statusUpdates.back().fields),
         (Texts{"Number of Facilities = 3", "Append Facility Type = Supplier", "Append Facility = s1",
@@ -91,7 +91,7 @@ TEST_F(ManualConstructionTest, IgnoredClicksUndoAndUndoToTheDepotDeletingTheRout
     EXPECT_EQ(Click({s1}), std::vector<bool>{true});
     EXPECT_EQ(Manual().GetLastFacility(), c2);
     EXPECT_EQ(Click({c2}), std::vector<bool>{true});
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1"}));
     EXPECT_EQ(Manual().GetLastFacility(), c1);
     EXPECT_EQ(Manual().GetPreviousFacility(), d);
     EXPECT_EQ(doc->GetRoutedCount(), 1);
@@ -113,8 +113,8 @@ TEST_F(ManualConstructionTest, EscapeClosesTheRouteAtItsDepotAndRecords) {
     Manual().OnEscape();
     ExpectRecorded();
     ASSERT_EQ(doc->GetNumberOfRoutes(), 2);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "d"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(1)), (Texts{"d", "c2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(1)), (Texts{"d", "c2", "s1", "d"}));
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_lNumberOfRoutedFacilities, 3);
     EXPECT_EQ(doc->GetAlgorithmStatistics().back()->m_lCount, 0);
     EXPECT_TRUE(doc->IsModified());

@@ -4,7 +4,7 @@
 #include "framework/parameters/long_parameter.h"
 #include "framework/strings/format.h"
 #include "tests/construction/insertion_test_support.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ protected:
 TEST_F(NearestNeighborMixedTest, CustomersThenSuppliersFromTheLastCustomerWithTheAddReport) {
     Run();
     ASSERT_EQ(doc->GetNumberOfRoutes(), 2);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1", "d"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(1)), (Texts{"d", "c3", "s2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(1)), (Texts{"d", "c3", "s2", "d"}));
     EXPECT_EQ(LastRecord().m_strAlgoName, "Nearest Neighbor");
     EXPECT_NEAR(LastRecord().m_dCost, total, 1e-9);
 
@@ -83,7 +83,7 @@ TEST_F(NearestNeighborTest, EqualDistancesKeepTheFirstFacilityInDocumentOrder) {
     AddCustomer("c3", 0, -10, 10);
     Run();
     // All three are 10 from the depot; from c1, c2 is nearer than c3.
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "c3", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "c3", "d"}));
 }
 
 TEST_F(NearestNeighborTest, TheNearestCustomerNotFittingClosesTheRouteUpToTheVehicleLimit) {
@@ -95,8 +95,8 @@ TEST_F(NearestNeighborTest, TheNearestCustomerNotFittingClosesTheRouteUpToTheVeh
     Run();
     ASSERT_EQ(doc->GetNumberOfRoutes(), 2);
     // c3 would still fit route 1, but the nearest customer c2 does not; big never fits.
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "d"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(1)), (Texts{"d", "c2", "c3", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(1)), (Texts{"d", "c2", "c3", "d"}));
 
     ASSERT_TRUE(doc->SetNumberOfVehicles(1));
     Run();
@@ -109,7 +109,7 @@ TEST_F(NearestNeighborTest, SuppliersOnlyAndThenNothingEligible) {
     AddSupplier("s1", 20, 0, 30);
     AddSupplier("s2", 30, 0, 30);
     Run();
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "s1", "s2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "s1", "s2", "d"}));
 
     ASSERT_TRUE(doc->SetVehicleCapacity(20));
     ui.ClearRecords();

@@ -7,7 +7,7 @@
 
 #include "construction/polar_angles.h"
 #include "framework/parameters/long_parameter.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "model/tramlet_doc.h"
 #include "runs/run_frame.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 using Labels = std::vector<std::string>;
 

@@ -34,7 +34,7 @@ public:
     EPauseChoice ShowPauseDialog() override {
         const int routes = m_document.GetNumberOfRoutes();
         routesAtPause.push_back(routes);
-        lastRouteAtPause.push_back(routes > 0 ? Sequence(m_document.GetRoute(routes - 1)) : Labels{});
+        lastRouteAtPause.push_back(routes > 0 ? RouteLabels(m_document.GetRoute(routes - 1)) : Labels{});
         return CScriptedUserInterface::ShowPauseDialog();
     }
     std::vector<int> routesAtPause;
@@ -122,17 +122,6 @@ TEST_F(SavingsRandomizedTest, ASeedGivesTheSameRunAndMoreIterationsNeverCostMore
     RunRecorded(OnAlgorithmsSavingsSerialRandomized);
     EXPECT_EQ(Routes(), first);
     EXPECT_EQ(LastRecord().m_lCount, firstRecord.m_lCount);
-}
-
-TEST_F(SavingsRandomizedTest, AbortAtTheFirstContinuationCheckDeletesTheRoutesAndRecordsNothing) {
-    AddRandomProject();
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(OnAlgorithmsSavingsSerialRandomized(*doc), ERunResult::aborted);
-    EXPECT_EQ(Messages(), Texts{"Algorithm aborted by the user"});
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_EQ(doc->GetRoutedCount(), 0);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(ui.abortDialogsClosed, 1);
 }
 
 TEST_F(SavingsRandomizedTest, ParallelVariantSaysItIsNotAvailableAndRecordsAnEmptyRun) {

@@ -116,15 +116,19 @@ TEST_F(SavingsSerialTest, AsymmetricTableEvaluatesBothDirectionsOfAPair) {
 
 TEST_F(SavingsSerialTest, AbortAtTheFirstContinuationCheckDeletesTheRoutesAndRecordsNothing) {
     AddRay();
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(OnAlgorithmsSavingsGreedySerial(*doc), ERunResult::aborted);
-    EXPECT_EQ(Messages(), Texts{"Algorithm aborted by the user"});
-    EXPECT_EQ(ui.processCalls, 1);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_EQ(doc->GetRoutedCount(), 0);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
-    EXPECT_FALSE(doc->IsAlgorithmRunning());
+    for (auto command : {OnAlgorithmsSavingsGreedySerial, OnAlgorithmsSavingsSerialRandomized}) {
+        ui.ClearRecords();
+        ui.abortAfterProcessCalls = 0;
+        EXPECT_EQ(command(*doc), ERunResult::aborted);
+        EXPECT_EQ(Messages(), Texts{"Algorithm aborted by the user"});
+        EXPECT_EQ(ui.processCalls, 1);
+        EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
+        EXPECT_EQ(doc->GetRoutedCount(), 0);
+        EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
+        EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
+        EXPECT_FALSE(doc->IsAlgorithmRunning());
+        EXPECT_EQ(ui.abortDialogsClosed, 1);
+    }
 }
 
 TEST_F(SavingsSerialTest, ReportLevelsDecideStatusWindowAndPauses) {

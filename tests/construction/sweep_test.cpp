@@ -3,7 +3,7 @@
 #include "construction/sweep.h"
 #include "framework/parameters/long_parameter.h"
 #include "tests/construction/insertion_test_support.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ protected:
 TEST_F(SweepTest, CustomersOutwardInAngleOrderSuppliersBackInReverse) {
     Run();
     ASSERT_EQ(doc->GetNumberOfRoutes(), 2);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1", "d"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(1)), (Texts{"d", "c3", "s3", "s2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(1)), (Texts{"d", "c3", "s3", "s2", "d"}));
     const CAlgoStat& record = LastRecord();
     EXPECT_EQ(record.m_strAlgoName, "Sweep");
     EXPECT_NEAR(record.m_dCost, 40 + 4 * diagonal + 150 * doc->GetInfeasibilityPenalty(), 1e-6);
@@ -51,8 +51,8 @@ TEST_F(SweepTest, StartingAngleIsRecordedAndMovesTheFirstFacility) {
     Run();
     // From straight up: c2, c3, s2, s3, then c1 closes route 1 and s1 joins it on route 2.
     ASSERT_EQ(doc->GetNumberOfRoutes(), 2);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c2", "c3", "s3", "s2", "d"}));
-    EXPECT_EQ(Sequence(doc->GetRoute(1)), (Texts{"d", "c1", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c2", "c3", "s3", "s2", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(1)), (Texts{"d", "c1", "s1", "d"}));
     EXPECT_EQ(LastRecord().m_dParameter, 90.0);
 
     // With the vehicles used up the first facility that does not fit ends the run: s2 and s3
@@ -61,7 +61,7 @@ TEST_F(SweepTest, StartingAngleIsRecordedAndMovesTheFirstFacility) {
     ASSERT_TRUE(doc->SetNumberOfVehicles(1));
     Run();
     ASSERT_EQ(doc->GetNumberOfRoutes(), 1);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "c1", "c2", "s1", "d"}));
 }
 
 TEST_F(SweepTest, PausesByReportLevelAndAnAbortAtThePauseAfterRouteOne) {
@@ -86,7 +86,7 @@ TEST_F(ProjectFixture, SweepOfSuppliersOnlyStartsWithThem) {
     AddSupplier("s1", 10, 0, 30);
     AddSupplier("s2", 0, 10, 30);
     ASSERT_EQ(RunSweep(*doc), ERunResult::recorded);
-    EXPECT_EQ(Sequence(doc->GetRoute(0)), (Texts{"d", "s2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(doc->GetRoute(0)), (Texts{"d", "s2", "s1", "d"}));
     doc->CheckSolution(true);
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/text_project_import.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

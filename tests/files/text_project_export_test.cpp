@@ -2,7 +2,7 @@
 
 #include "files/text_project_export.h"
 #include "files/text_project_import.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

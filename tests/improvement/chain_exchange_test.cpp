@@ -162,14 +162,4 @@ TEST_F(ChainExchangeTest, AChainAcrossTheCustomerSupplierBoundaryStaysWhereItIs)
     EXPECT_EQ(LastRow().m_lCount, 0);
 }
 
-TEST_F(ChainExchangeTest, AbortAtTheFirstContinuationCheckDeletesTheRoutes) {
-    AddCustomers(3);
-    MakeRoute({d1, c[2], c[0], c[1], d1});
-    ui.abortAfterProcessCalls = 0;
-    EXPECT_EQ(OnChainExchange(*doc), ERunResult::aborted);
-    EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
-    EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-    EXPECT_EQ(ui.closedStatusWindows, std::vector<std::string>{kThreeReport});
-}
-
 } // namespace

@@ -14,7 +14,7 @@
 #include "improvement/three_exchange.h"
 #include "improvement/two_exchange.h"
 #include "model/tramlet_doc.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 using Sequence = std::vector<std::string>;
 using Fields = std::vector<std::pair<std::string, std::string>>;
@@ -33,17 +33,10 @@ protected:
         }
     }
 
-    static Sequence Labels(const CRoute* route) {
-        Sequence labels;
-        for (const CFacility* f : route->GetFacilities()) {
-            labels.push_back(f->GetLabel());
-        }
-        return labels;
-    }
     std::vector<Sequence> AllRoutes() const {
         std::vector<Sequence> routes;
         for (int r = 0; r < doc->GetNumberOfRoutes(); ++r) {
-            routes.push_back(Labels(doc->GetRoute(r)));
+            routes.push_back(RouteLabels(doc->GetRoute(r)));
         }
         return routes;
     }
@@ -128,15 +121,6 @@ protected:
     void SetBothWays(const CFacility* a, const CFacility* b, double value) {
         SetDistance(a, b, value);
         SetDistance(b, a, value);
-    }
-
-    // The route's labels, space separated ("d1 c1 c2 d1").
-    static std::string RouteText(const CRoute* route) {
-        std::string text;
-        for (const CFacility* f : route->GetFacilities()) {
-            text += (text.empty() ? "" : " ") + f->GetLabel();
-        }
-        return text;
     }
 
     // A new project of random customers and suppliers around one depot, with routes filled in

@@ -7,8 +7,11 @@
 #include "framework/exceptions/file_exception.h"
 #include "framework/parameters/long_parameter.h"
 #include "improvement/between_route_search.h"
+#include "improvement/chain_exchange.h"
 #include "improvement/move_facility.h"
 #include "improvement/swap_facility.h"
+#include "improvement/three_exchange.h"
+#include "improvement/two_exchange.h"
 #include "tests/improvement/improvement_fixture.h"
 
 namespace {
@@ -42,7 +45,7 @@ TEST_F(MoveFacilityTest, TieGoesToTheFirstMoveInScanOrderAndTheEmptiedRouteIsDel
     EXPECT_EQ(second->GetIndex(), 0);
     EXPECT_EQ(doc->FindRouteByLabel("1"), second);
     EXPECT_EQ(doc->GetSpecifiedCount(FT_ROUTE), 1);
-    EXPECT_EQ(Labels(second), (Sequence{"d", "c1", "c2", "d"}));
+    EXPECT_EQ(RouteLabels(second), (Sequence{"d", "c1", "c2", "d"}));
     EXPECT_EQ(c1->GetRoute(), second);
     EXPECT_EQ(second->GetQuantity(FT_CUSTOMER), 50);
 
@@ -109,27 +112,36 @@ TEST_F(MoveFacilityTest, BothCommandsDoNothingWithFewerThanTwoRoutes) {
     EXPECT_EQ(ui.abortDialogsShown, 0);
 }
 
-TEST_F(MoveFacilityTest, AbortAtTheFirstContinuationCheckDeletesAllRoutesAndRecordsNothing) {
+TEST_F(MoveFacilityTest, EveryImprovementAbortedAtTheFirstContinuationCheckDeletesTheRoutesAndRecordsNothing) {
+    const std::string two = "Two Exchange Facility Report", three = "Three Exchange Facility Report";
+    const struct {
+        ERunResult (*run)(CTramletDoc&);
+        Sequence closedWindows;
+    } commands[] = {{OnTwoExchange, {two}},
+                    {OnThreeExchange, {two, three}},
+                    {OnChainExchange, {three}},
+                    {RunMoveFacility, {"Move Facility Report"}},
+                    {RunSwapFacility, {"Swap Facility Report"}}};
     doc->SetReportLevel(REPORT_STANDARD);
-    for (bool swap : {false, true}) {
-        if (swap) {
-            first = AddRoute({d, c1, d});
-            second = AddRoute({d, c2, d});
+    for (const auto& command : commands) {
+        if (doc->GetNumberOfRoutes() == 0) {
+            AddRoute({d, c1, d});
+            AddRoute({d, c2, d});
             RecordCurrentSolution();
             ui.ClearRecords();
         }
         ui.abortAfterProcessCalls = 0;
-        EXPECT_EQ(swap ? RunSwapFacility(*doc) : RunMoveFacility(*doc), ERunResult::aborted);
+        EXPECT_EQ(command.run(*doc), ERunResult::aborted);
 
         EXPECT_EQ(doc->GetNumberOfRoutes(), 0);
         EXPECT_EQ(doc->GetRoutedCount(), 0);
         EXPECT_EQ(c1->GetRoute(), nullptr);
         EXPECT_TRUE(doc->GetAlgorithmStatistics().empty());
-        EXPECT_EQ(doc->GetCurrentSolution().m_lRunStatus, -1);
+        EXPECT_EQ(Record().m_lRunStatus, -1);
         EXPECT_FALSE(doc->IsAlgorithmRunning());
         EXPECT_TRUE(app->IsIdle());
         EXPECT_EQ(Messages(), Sequence{"Algorithm aborted by the user"});
-        EXPECT_EQ(ui.closedStatusWindows, Sequence{swap ? "Swap Facility Report" : "Move Facility Report"});
+        EXPECT_EQ(ui.closedStatusWindows, command.closedWindows);
         EXPECT_EQ(ui.abortDialogsClosed, 1);
     }
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "framework/exceptions/user_exception.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

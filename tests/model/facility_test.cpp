@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(FacilityValidationTest, LabelAndNameRulesAndUniqueLabelsOverAllTypes) {
-    CFacility f(FT_CUSTOMER);
+    CFacility f(doc.get(), FT_CUSTOMER);
     auto label = [&](const std::string& text) { return Refusal(f, FA_LABEL, text); };
     EXPECT_EQ(label("A_1bcdg"), "");
     EXPECT_EQ(label("abcdefgh"), "Invalid Customer label \"abcdefgh\" with length 8 outside range [1, 7]");
@@ -31,10 +31,10 @@ TEST_F(FacilityValidationTest, LabelAndNameRulesAndUniqueLabelsOverAllTypes) {
     EXPECT_EQ(label(""), "Invalid empty (null) Customer label");
     // A label is unique over all types, but a facility may keep its own.
     CFacility* customer = AddCustomer("x1", 10, 10, 5);
-    EXPECT_EQ(Refusal(CFacility(FT_DEPOT), FA_LABEL, "x1"), "Invalid duplicate Depot label x1");
+    EXPECT_EQ(Refusal(CFacility(doc.get(), FT_DEPOT), FA_LABEL, "x1"), "Invalid duplicate Depot label x1");
     EXPECT_EQ(Refusal(*customer, FA_LABEL, "x1"), "");
 
-    CFacility s(FT_SUPPLIER);
+    CFacility s(doc.get(), FT_SUPPLIER);
     s.SetLabelText("s9");
     auto name = [&](const std::string& text) { return Refusal(s, FA_NAME, text); };
     EXPECT_EQ(name("North Plant" + std::string(52, 'n')), "");
@@ -44,7 +44,7 @@ TEST_F(FacilityValidationTest, LabelAndNameRulesAndUniqueLabelsOverAllTypes) {
 }
 
 TEST_F(FacilityValidationTest, NumbersAgainstWorldLimitsCapacityAndSizeRange) {
-    CFacility f(FT_CUSTOMER);
+    CFacility f(doc.get(), FT_CUSTOMER);
     f.SetLabelText("c1");
     int out = 0;
     auto refusal = [&](int attribute, const std::string& text) { return Refusal(f, attribute, text, out); };
@@ -90,7 +90,7 @@ TEST_F(FacilityValidationTest, RaisingARoutedQuantityIsLimitedByTheRouteLoadAndM
 }
 
 TEST_F(FacilityValidationTest, ARefusalFromAFileLineCarriesTheLineAndReachesTheLogs) {
-    CFacility f(FT_CUSTOMER);
+    CFacility f(doc.get(), FT_CUSTOMER);
     int out = 0;
     EXPECT_FALSE(f.DecodeAttribute(FA_SIZE, "0", out, "c1 1 2 3 circle 0 red x"));
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -113,7 +113,7 @@ TEST_F(FacilityTest, SetLabelMovesTheLabelTableEntryAndViewLocationsHaveNorthUp)
     EXPECT_EQ(doc->FindFacilityByLabel(FT_CUSTOMER, "c1"), nullptr);
     // The old label is free again.
     std::string out;
-    EXPECT_TRUE(CFacility(FT_SUPPLIER).DecodeAttribute(FA_LABEL, "c1", out));
+    EXPECT_TRUE(CFacility(doc.get(), FT_SUPPLIER).DecodeAttribute(FA_LABEL, "c1", out));
     EXPECT_FALSE(c->SetLabel("bad-label"));
     EXPECT_EQ(c->GetLabel(), "k7");
     CFacility* north = AddCustomer("c2", 1, 10000, 1);
@@ -121,7 +121,7 @@ TEST_F(FacilityTest, SetLabelMovesTheLabelTableEntryAndViewLocationsHaveNorthUp)
 }
 
 TEST_F(FacilityTest, RectanglesFollowLocationSizeAndQuantity) {
-    CFacility f(FT_CUSTOMER);
+    CFacility f(doc.get(), FT_CUSTOMER);
     f.SetSize(3);
     f.SetViewLocation(CIntPoint{100, 200});
     EXPECT_EQ(f.GetSymbolRect(), (CIntRect{97, 197, 104, 204}));
@@ -134,7 +134,7 @@ TEST_F(FacilityTest, RectanglesFollowLocationSizeAndQuantity) {
 }
 
 TEST_F(FacilityTest, DataItemsAreValidatedInOrderAndStopAtTheFirstRefusal) {
-    CFacility read(FT_SUPPLIER);
+    CFacility read(doc.get(), FT_SUPPLIER);
     // Name (item 8) is validated before x (item 2): the bad name is reported, x is never looked at.
     std::vector<std::string> items = {"s1", "99999", "1", "2", "circle", "3", "red", "bad#name"};
     EXPECT_FALSE(read.DecodeDataItems(items, "line"));

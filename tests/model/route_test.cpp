@@ -4,27 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
-
-// Labels of a route's entries, in order.
-std::vector<std::string> Labels(const CRoute& route) {
-    std::vector<std::string> labels;
-    for (const CFacility* f : route.GetFacilities()) {
-        labels.push_back(f->GetLabel());
-    }
-    return labels;
-}
-
-std::string Report(const CRoute& route) {
-    CTempFolder folder;
-    std::string path = folder.File("out.txt");
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    route.WriteReport(file);
-    std::fclose(file);
-    return ReadWholeFile(path);
-}
 
 // Depot d at the origin, customers c1..c3 and suppliers s1, s2 on a line.
 class RouteTest : public ProjectFixture {
@@ -49,7 +31,7 @@ TEST_F(RouteTest, TotalsAndRouteFieldsFollowInsertionsAndRemovals) {
     route.InsertBefore(c2, closing, true);
     route.InsertAfterFacility(c1, d, true);
     route.InsertAfter(s1, route.Find(c2), true);
-    EXPECT_EQ(Labels(route), (std::vector<std::string>{"d", "c1", "c2", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(&route), (std::vector<std::string>{"d", "c1", "c2", "s1", "d"}));
     EXPECT_EQ(route.GetQuantity(FT_CUSTOMER), 70);
     EXPECT_EQ(route.GetCount(FT_DEPOT), 2);
     EXPECT_EQ(c1->GetRoute(), &route);
@@ -103,13 +85,13 @@ TEST_F(RouteTest, DistanceIsTheSumOfTheLinksAndMovesKeepTotalsWithChainsArriving
     EXPECT_NEAR(route->ComputeDistance(), 40.0 + std::hypot(30.0, 10.0), 1e-9);
     EXPECT_DOUBLE_EQ(route->GetDistance(), route->ComputeDistance());
     route->MoveAfter(c1, route->Find(c1), route->Find(c3));
-    EXPECT_EQ(Labels(*route), (std::vector<std::string>{"d", "c2", "c3", "c1", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(route), (std::vector<std::string>{"d", "c2", "c3", "c1", "s1", "d"}));
     route->MoveBefore(c3, route->Find(c3), route->Find(c2));
-    EXPECT_EQ(Labels(*route), (std::vector<std::string>{"d", "c3", "c2", "c1", "s1", "d"}));
+    EXPECT_EQ(RouteLabels(route), (std::vector<std::string>{"d", "c3", "c2", "c1", "s1", "d"}));
 
     // Chain c3, c2 (up to c1, not included) goes after s1 reversed.
     route->MoveChainAfter(route->Find(c3), c1, route->Find(s1));
-    EXPECT_EQ(Labels(*route), (std::vector<std::string>{"d", "c1", "s1", "c2", "c3", "d"}));
+    EXPECT_EQ(RouteLabels(route), (std::vector<std::string>{"d", "c1", "s1", "c2", "c3", "d"}));
     EXPECT_EQ(route->GetQuantity(FT_CUSTOMER), 120);
     EXPECT_EQ(c3->GetRoute(), route);
 }
@@ -158,7 +140,7 @@ TEST_F(RouteTest, ReportPutsFifteenLabelsOnALine) {
     }
     route.AddFacility(d, false);
     route.SetDistance(12.5);
-    const std::string text = Report(route);
+    const std::string text = CaptureOutput([&](std::FILE* file) { route.WriteReport(file); });
     std::string expected =
         "Route =       3: distance =       12.500, # customers =    14, total demand =          490, "
         "# suppliers =     0, total supply            0\nFacilities:\n";

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tramlet_app.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "optimisation/generalized_assignment.h"
 #include "optimisation/generalized_assignment_seeds.h"
 #include "optimisation/generalized_assignment_solver.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 #include "tests/support/batch_runner.h"
 
 namespace {

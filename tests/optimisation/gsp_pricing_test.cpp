@@ -6,18 +6,9 @@
 #include <vector>
 
 #include "optimisation/gsp_pricing.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
-
-// The facilities' sequence of a route as labels ("d c2 c1 s1 d").
-std::string Sequence(const CRoute& route) {
-    std::string text;
-    for (const CFacility* f : route.GetFacilities()) {
-        text += (text.empty() ? "" : " ") + f->GetLabel();
-    }
-    return text;
-}
 
 // Customers c1 (4), c2 (5), c3 (12, above the capacity), suppliers s1 (3), s2 (10, the whole
 // capacity), depot d; capacity 10; distances from a table. Project numbers: c1 0, c2 1, c3 2, s1 3,
@@ -50,7 +41,7 @@ protected:
         pricing.Price(pi, pool, 100.0);
         std::vector<std::string> routes;
         for (const auto& route : pool) {
-            routes.push_back(route->GetLabel() + ": " + Sequence(*route) + " " +
+            routes.push_back(route->GetLabel() + ": " + RouteText(route.get()) + " " +
                              std::to_string(static_cast<int>(route->GetDistance())));
         }
         return routes;

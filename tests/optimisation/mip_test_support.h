@@ -12,7 +12,7 @@
 
 #include "optimisation/mip_formulation.h"
 #include "optimisation/mip_solution.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 // A project for the MIP model with a folder for its model and solution files.
 class MipFixture : public ProjectFixture {
@@ -45,11 +45,7 @@ protected:
     std::vector<std::string> RouteSequences() const {
         std::vector<std::string> sequences;
         for (CRoute* route : doc->GetRoutes()) {
-            std::string text;
-            for (const CFacility* f : route->GetFacilities()) {
-                text += (text.empty() ? "" : " ") + f->GetLabel();
-            }
-            sequences.push_back(text);
+            sequences.push_back(RouteText(route));
         }
         return sequences;
     }

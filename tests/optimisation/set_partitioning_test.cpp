@@ -13,7 +13,7 @@
 
 #include "framework/strings/format.h"
 #include "optimisation/set_partitioning.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

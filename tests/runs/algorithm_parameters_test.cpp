@@ -6,7 +6,7 @@
 #include "framework/exceptions/user_exception.h"
 #include "runs/algorithm_parameters.h"
 #include "runs/select_algorithm.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 // A project with one depot, two customers and one supplier (N = 4 facilities).
 class AlgorithmParametersTest : public ProjectFixture {

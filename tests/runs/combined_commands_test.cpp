@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runs/combined_commands.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "runs/evaluate.h"
 #include "runs/run_frame.h"
 #include "runs/runs_strings.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 using Texts = std::vector<std::string>;
 
@@ -67,7 +67,7 @@ TEST_F(RunFrameTest, RefusesSilentlyWithoutDepotOrWithoutCustomersAndSuppliers) 
     auto body = [&](CAlgoStat&) { ran = true; };
     CTramletDoc depotOnly;
     depotOnly.OnNewDocument();
-    depotOnly.AddFacility(std::make_unique<CFacility>(FT_DEPOT), true);
+    depotOnly.AddFacility(std::make_unique<CFacility>(&depotOnly, FT_DEPOT), true);
     EXPECT_EQ(RunAlgorithm(depotOnly, Construction(), body), ERunResult::refused);
     doc->MakeActive();
     doc->DeleteFacility(depot);

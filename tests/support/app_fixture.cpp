@@ -21,6 +21,19 @@ CTempFolder::~CTempFolder() {
     std::filesystem::remove_all(m_path, error);
 }
 
+std::string CaptureOutput(const std::function<void(std::FILE*)>& write) {
+    std::FILE* file = std::tmpfile();
+    write(file);
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        text.push_back(static_cast<char>(c));
+    }
+    std::fclose(file);
+    return text;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;

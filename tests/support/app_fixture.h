@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +26,8 @@ private:
 // Reads a whole file as bytes (empty when missing).
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
+// What write puts into a file.
+std::string CaptureOutput(const std::function<void(std::FILE*)>& write);
 
 // An application with a scripted user interface and HOME (and the XDG folders) pointing at a
 // temporary folder, so the logs of a test land there.

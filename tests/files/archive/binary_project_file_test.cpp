@@ -9,7 +9,7 @@
 #include "framework/colours/shape.h"
 #include "runs/algo_stat.h"
 #include "tests/files/archive/file_size_limit.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 #include "tests/support/batch_runner.h"
 
 namespace {

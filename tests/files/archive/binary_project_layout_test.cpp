@@ -5,7 +5,7 @@
 #include "files/archive/binary_project_file.h"
 #include "framework/colours/color.h"
 #include "tests/files/archive/project_archive_bytes.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 

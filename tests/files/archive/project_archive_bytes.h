@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "framework/geography/lon_lat.h"
-#include "tests/framework/archive/archive_bytes.h"
+#include "tests/support/archive_bytes.h"
 
 // A project archive written field by field for any data version: one customer, one supplier
 // and one depot on the route depot, customer, supplier, depot. The fields follow

@@ -5,7 +5,7 @@
 #include "framework/archive/archive.h"
 #include "framework/archive/collections.h"
 #include "framework/geography/lon_lat.h"
-#include "tests/framework/archive/archive_bytes.h"
+#include "tests/support/archive_bytes.h"
 
 namespace {
 

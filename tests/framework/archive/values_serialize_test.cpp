@@ -4,7 +4,7 @@
 #include "framework/archive/archive.h"
 #include "framework/colours/color.h"
 #include "framework/containers/double_matrix.h"
-#include "tests/framework/archive/archive_bytes.h"
+#include "tests/support/archive_bytes.h"
 
 namespace {
 

@@ -18,19 +18,6 @@ namespace {
 
 using ContainerReportTest = AppFixture;
 
-// What a report writes to a file.
-std::string Capture(const std::function<void(std::FILE*)>& write) {
-    std::FILE* file = std::tmpfile();
-    write(file);
-    std::string text;
-    std::rewind(file);
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        text.push_back(static_cast<char>(c));
-    }
-    std::fclose(file);
-    return text;
-}
-
 TEST_F(ContainerReportTest, MatrixReportPrintsBlocksOfColumnsWithOneBasedIndicesAndTheInfinityByte) {
     CDoubleMatrix m(3, 25);
     for (int i = 0; i < 3; ++i) {
@@ -80,7 +67,7 @@ TEST_F(ContainerReportTest, MatrixReportPrintsBlocksOfColumnsWithOneBasedIndices
         // end of the report
         "\n";
     std::string written =
-        Capture([&](std::FILE* file) { EXPECT_TRUE(m.Write(file, "%6.1lf  ", 8, 50, true)); });
+        CaptureOutput([&](std::FILE* file) { EXPECT_TRUE(m.Write(file, "%6.1lf  ", 8, 50, true)); });
     EXPECT_EQ(written, expected);
     EXPECT_TRUE(Messages().empty());
 }
@@ -97,9 +84,10 @@ TEST_F(ContainerReportTest, MatrixReportOfPartOfTheMatrixPrintsTheRealIndices) {
                            "  1  -20    2  \n"
                            "  2  -30    3  \n"
                            "\n";
-    EXPECT_EQ(Capture([&](std::FILE* file) { m.Write(file, "%3ld  ", 5, 12, false, 1, -1, 3, -1); }),
+    EXPECT_EQ(CaptureOutput([&](std::FILE* file) { m.Write(file, "%3ld  ", 5, 12, false, 1, -1, 3, -1); }),
               expected);
-    EXPECT_EQ(Capture([&](std::FILE* file) { m.Write(file, "%3d  ", 5, 12, false, 1, 2, 3, 4); }), expected);
+    EXPECT_EQ(CaptureOutput([&](std::FILE* file) { m.Write(file, "%3d  ", 5, 12, false, 1, 2, 3, 4); }),
+              expected);
 }
 
 TEST_F(ContainerReportTest, VectorReportPrintsIndexLinesAndValueLines) {
@@ -114,18 +102,18 @@ TEST_F(ContainerReportTest, VectorReportPrintsIndexLinesAndValueLines) {
                            "        5  \n"
                            "    0.000  \n"
                            "\n";
-    EXPECT_EQ(Capture([&](std::FILE* file) { EXPECT_TRUE(v.Write(file, "%9.3lf  ", 11, 25, true)); }),
+    EXPECT_EQ(CaptureOutput([&](std::FILE* file) { EXPECT_TRUE(v.Write(file, "%9.3lf  ", 11, 25, true)); }),
               expected);
 
     CFloatVector f{0.5f, 2.0f, 3.0f};
-    EXPECT_EQ(Capture([&](std::FILE* file) { f.Write(file, "%5.2f", 5, 7, false, 1, 2); }),
+    EXPECT_EQ(CaptureOutput([&](std::FILE* file) { f.Write(file, "%5.2f", 5, 7, false, 1, 2); }),
               "  1  \n 2.00\n  2  \n 3.00\n\n");
 }
 
 TEST_F(ContainerReportTest, ReportsRefuseBadWidthsLineLengthsFormatsAndRanges) {
     CDoubleMatrix m(2, 2);
     CLongVector v{1, 2, 3};
-    std::string written = Capture([&](std::FILE* file) {
+    std::string written = CaptureOutput([&](std::FILE* file) {
         EXPECT_FALSE(m.Write(file, "%8.2lf", 2, 80, true));
         EXPECT_FALSE(m.Write(file, "%8.2lf", 10, 6, true));
         EXPECT_FALSE(m.Write(file, "%8.2lf", 10, 9, true)); // not one field per line
@@ -157,7 +145,7 @@ TEST_F(ContainerReportTest, ReportsRefuseBadWidthsLineLengthsFormatsAndRanges) {
     ui.ClearRecords();
     m.SetSize(3, 25);
     CDoubleVector d{1.0, 2.0};
-    written = Capture([&](std::FILE* file) {
+    written = CaptureOutput([&](std::FILE* file) {
         EXPECT_THROW(m.Write(file, "%8.2lf  ", 10, 80, true, 0, 3), std::invalid_argument);
         EXPECT_THROW(m.Write(file, "%8.2lf  ", 10, 80, true, 0, -1, 5, 2), std::invalid_argument);
         EXPECT_THROW(CDoubleMatrix().Write(file, "%8.2lf  ", 10, 80, true), std::invalid_argument);

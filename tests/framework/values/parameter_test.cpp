@@ -26,14 +26,6 @@ protected:
         AppFixture::TearDown();
     }
 
-    template <typename TParameter> std::string Written(const TParameter& parameter) {
-        std::string path = home->File("parameter.txt");
-        std::FILE* file = std::fopen(path.c_str(), "w");
-        parameter.Write(file);
-        std::fclose(file);
-        return ReadWholeFile(path);
-    }
-
     std::unique_ptr<CSableDocument> document;
 };
 
@@ -126,7 +118,7 @@ TEST_F(ParameterTest, LongDecodeStoresAFittingNumberWithoutMarkingAndNamesARefus
 TEST_F(ParameterTest, LongWriteCopyResetClearAndEdit) {
     CLongParameter parameter;
     ASSERT_TRUE(parameter.Initialize(-4, -10, 10, 2, "Offset", 9));
-    EXPECT_EQ(Written(parameter), "Offset = -4\n");
+    EXPECT_EQ(CaptureOutput([&](std::FILE* file) { parameter.Write(file); }), "Offset = -4\n");
     CLongParameter copy;
     copy.Copy(parameter);
     EXPECT_EQ(copy.GetCaption(), "Offset");
@@ -239,7 +231,7 @@ TEST_F(ParameterTest, DoubleSetRangeAndDecodeSucceedFallBackOrRefuse) {
 TEST_F(ParameterTest, DoubleWriteEditResetAndClear) {
     CDoubleParameter parameter;
     ASSERT_TRUE(parameter.Initialize(0.125, 0.0, 2.5, 1.0, "Tolerance"));
-    EXPECT_EQ(Written(parameter), "Tolerance = 0.125000\n");
+    EXPECT_EQ(CaptureOutput([&](std::FILE* file) { parameter.Write(file); }), "Tolerance = 0.125000\n");
     ui.doubleEdits = {0.125, 2.0};
     EXPECT_FALSE(parameter.Edit());
     EXPECT_TRUE(parameter.Edit());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 // A small routed project (view coordinates: y grows downward from the northern limit 10000):
 // depot d in the middle at (5000, 5000), customer c at (2000, 3000) and supplier s at

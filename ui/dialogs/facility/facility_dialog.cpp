@@ -58,7 +58,7 @@ CFacilityDialog::CFacilityDialog(CTramletDoc& document, CFacility* facility, EFa
 }
 
 CFacilityDialog::CFacilityDialog(CTramletDoc& document, int type, int worldX, int worldY, QWidget* parent)
-    : QDialog(parent), m_document(document), m_new(std::make_unique<CFacility>(type)),
+    : QDialog(parent), m_document(document), m_new(std::make_unique<CFacility>(&document, type)),
       m_mode(EFacilityDialogMode::add), m_geographic(document.IsGeographicProjection()) {
     m_facility = m_new.get();
     m_facility->SetWorldLocationOnly(CLonLatPoint(worldX, worldY));

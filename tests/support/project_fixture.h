@@ -12,6 +12,23 @@
 #include "model/tramlet_doc.h"
 #include "tests/support/app_fixture.h"
 
+// A route's facility labels in order, and the same joined by blanks ("d1 c1 c2 d1").
+inline std::vector<std::string> RouteLabels(const CRoute* route) {
+    std::vector<std::string> labels;
+    for (const CFacility* f : route->GetFacilities()) {
+        labels.push_back(f->GetLabel());
+    }
+    return labels;
+}
+
+inline std::string RouteText(const CRoute* route) {
+    std::string text;
+    for (const std::string& label : RouteLabels(route)) {
+        text += (text.empty() ? "" : " ") + label;
+    }
+    return text;
+}
+
 // A project built in code: an application with the scripted user interface (AppFixture), and
 // a new rectangular project (world limits 0..10000 on both axes, Euclidean norm, 10 vehicles of
 // capacity 100, penalty 1000.0). Facilities are added with their distances computed; routes are
@@ -42,9 +59,9 @@ protected:
         static const int colors[] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
         CPRGB color;
         color.SetColorIndex(colors[type]);
-        auto f =
-            std::make_unique<CFacility>(type, CLonLatPoint(x, y), CIntPoint{x, y}, quantity, 5, SHAPE_CIRCLE,
-                                        color, label, std::string(doc->GetTypeCode(type)) + label);
+        auto f = std::make_unique<CFacility>(doc.get(), type, CLonLatPoint(x, y), CIntPoint{x, y}, quantity,
+                                             5, SHAPE_CIRCLE, color, label,
+                                             std::string(doc->GetTypeCode(type)) + label);
         f->UpdateViewLocation();
         return doc->AddFacility(std::move(f), true);
     }
