@@ -194,7 +194,8 @@ void AddWayAddresses(const SWayPass& ways, CNodePositions& roadNodes, CNodePosit
         int known = 0;
         // A closed way repeats its first node at the end: counted once.
         const std::size_t end = wayNodes.first + wayNodes.count;
-        const bool closed = wayNodes.count > 1 && ways.buildingRefs[wayNodes.first] == ways.buildingRefs[end - 1];
+        const bool closed =
+            wayNodes.count > 1 && ways.buildingRefs[wayNodes.first] == ways.buildingRefs[end - 1];
         for (std::size_t k = wayNodes.first; k < (closed ? end - 1 : end); ++k) {
             const std::size_t v = buildingNodes.Index(ways.buildingRefs[k]);
             if (buildingNodes.IsKnown(v)) {
@@ -223,7 +224,8 @@ SRoadNetworkData ReadOsmExtract(const std::string& path) {
     SRoadNetworkData data;
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored)) {
-        throw CRoadNetworkError(FormatString("The road network file \"%s\" could not be opened", path.c_str()));
+        throw CRoadNetworkError(
+            FormatString("The road network file \"%s\" could not be opened", path.c_str()));
     }
     try {
         SWayPass ways = ReadWays(path);

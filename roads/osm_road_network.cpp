@@ -44,6 +44,7 @@ void COsmRoadNetwork::Start() {
 
 void COsmRoadNetwork::Quit() noexcept {
     m_cache.clear();
+    m_snapCache.clear();
     m_cachePreferences.reset();
     m_hasSearch = false;
 }
@@ -56,15 +57,17 @@ SRoadNetworkFigures COsmRoadNetwork::GetFigures() const {
     figures.nodes = m_data->graph.GetNumberNodes();
     figures.segments = m_data->graph.GetNumberSegments();
     figures.addresses = m_data->addresses.GetNumberEntries();
-    // The search keeps four numbers per node.
     figures.memoryBytes = m_data->graph.GetMemoryBytes() + m_grid->GetMemoryBytes() +
-                          m_data->addresses.GetMemoryBytes() +
-                          figures.nodes * (2 * sizeof(unsigned) + 2 * sizeof(double));
+                          m_data->addresses.GetMemoryBytes() + m_search->GetMemoryBytes();
     figures.loadSeconds = m_loadSeconds;
     return figures;
 }
 
-CRoadGraph::NodeIndex COsmRoadNetwork::Snap(const SGeoPosition& position) const {
+CRoadGraph::NodeIndex COsmRoadNetwork::Snap(const SGeoPosition& position) {
+    const std::pair<double, double> key(position.latitude, position.longitude);
+    if (auto known = m_snapCache.find(key); known != m_snapCache.end()) {
+        return known->second;
+    }
     std::optional<CRoadGraph::NodeIndex> node =
         m_grid->FindNearest(position.latitude, position.longitude, kMaxSnapMetres);
     if (!node) {

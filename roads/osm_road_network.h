@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,7 +53,7 @@ public:
 private:
     void Load();
     // The routable node of a position; throws CRoadNetworkError when none is near enough.
-    CRoadGraph::NodeIndex Snap(const SGeoPosition& position) const;
+    CRoadGraph::NodeIndex Snap(const SGeoPosition& position);
     // Runs one search from (or towards) the origin unless the last one serves, and answers from it.
     void Search(CRoadGraph::NodeIndex origin, bool reverse,
                 const std::vector<CRoadGraph::NodeIndex>& targets);
@@ -63,10 +64,11 @@ private:
     std::unique_ptr<CNodeGrid> m_grid;
     std::unique_ptr<CShortestPathSearch> m_search;
     double m_loadSeconds = 0.0;
-    // The session's cache: distances in km by (origin node, other node, direction), for one set
-    // of route preferences.
+    // The session's caches: distances in km by (from node, to node) for one set of route
+    // preferences, and the nodes of the positions.
     std::unordered_map<std::uint64_t, double> m_cache;
     std::optional<CMapPointRoutePreferences> m_cachePreferences;
+    std::map<std::pair<double, double>, CRoadGraph::NodeIndex> m_snapCache; // by latitude and longitude
     std::array<double, NUMBER_ROAD_TYPES> m_costPerMetre{};
     bool m_hasSearch = false;
 };

@@ -1,7 +1,7 @@
 #include "roads/shortest_paths.h"
 
+#include <algorithm>
 #include <functional>
-#include <queue>
 #include <utility>
 
 std::array<double, NUMBER_ROAD_TYPES> GetCostPerMetre(const CMapPointRoutePreferences& preferences) {
@@ -24,9 +24,7 @@ std::array<double, NUMBER_ROAD_TYPES> GetCostPerMetre(const CMapPointRoutePrefer
 }
 
 CShortestPathSearch::CShortestPathSearch(const CRoadGraph& graph)
-    : m_graph(graph), m_searchOfNode(graph.GetNumberNodes(), 0), m_targetOfSearch(graph.GetNumberNodes(), 0),
-      m_settled(graph.GetNumberNodes(), false), m_cost(graph.GetNumberNodes(), 0.0),
-      m_length(graph.GetNumberNodes(), 0.0) {}
+    : m_graph(graph), m_labels(graph.GetNumberNodes()) {}
 
 void CShortestPathSearch::Run(CRoadGraph::NodeIndex source, bool reverse,
                               const std::array<double, NUMBER_ROAD_TYPES>& costPerMetre,
@@ -37,45 +35,48 @@ void CShortestPathSearch::Run(CRoadGraph::NodeIndex source, bool reverse,
     // The targets are marked with the search number and counted once each.
     std::size_t remaining = 0;
     for (CRoadGraph::NodeIndex target : targets) {
-        if (m_targetOfSearch[target] != m_search) {
-            m_targetOfSearch[target] = m_search;
+        if (m_labels[target].target != m_search) {
+            m_labels[target].target = m_search;
             ++remaining;
         }
     }
-    using SQueued = std::pair<double, CRoadGraph::NodeIndex>;
-    std::priority_queue<SQueued, std::vector<SQueued>, std::greater<>> queue;
+    const auto later = std::greater<>();
+    m_queue.clear();
     auto reach = [&](CRoadGraph::NodeIndex v, double cost, double length) {
-        if (m_searchOfNode[v] != m_search) {
-            m_searchOfNode[v] = m_search;
-            m_settled[v] = false;
-        } else if (cost >= m_cost[v]) {
+        SLabel& label = m_labels[v];
+        if (label.reached == m_search && cost >= label.cost) {
             return;
         }
-        m_cost[v] = cost;
-        m_length[v] = length;
-        queue.push({cost, v});
+        label.reached = m_search;
+        label.cost = cost;
+        label.length = length;
+        m_queue.emplace_back(cost, v);
+        std::push_heap(m_queue.begin(), m_queue.end(), later);
     };
     reach(source, 0.0, 0.0);
-    while (!queue.empty() && remaining > 0) {
-        const auto [cost, v] = queue.top();
-        queue.pop();
-        if (m_settled[v] || cost > m_cost[v]) {
+    while (!m_queue.empty() && remaining > 0) {
+        std::pop_heap(m_queue.begin(), m_queue.end(), later);
+        const auto [cost, v] = m_queue.back();
+        m_queue.pop_back();
+        SLabel& label = m_labels[v];
+        if (label.settled == m_search || cost > label.cost) {
             continue;
         }
-        m_settled[v] = true;
-        if (m_targetOfSearch[v] == m_search) {
+        label.settled = m_search;
+        if (label.target == m_search) {
             --remaining;
         }
+        const double length = label.length;
         for (const CRoadGraph::SEdge& edge : m_graph.GetEdges(v, reverse)) {
             reach(edge.other, cost + edge.lengthMetres * costPerMetre[edge.roadType],
-                  m_length[v] + edge.lengthMetres);
+                  length + edge.lengthMetres);
         }
     }
 }
 
 std::optional<double> CShortestPathSearch::GetLengthMetres(CRoadGraph::NodeIndex node) const {
-    if (m_search == 0 || m_searchOfNode[node] != m_search || !m_settled[node]) {
+    if (m_search == 0 || m_labels[node].settled != m_search) {
         return std::nullopt;
     }
-    return m_length[node];
+    return m_labels[node].length;
 }

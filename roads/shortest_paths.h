@@ -32,15 +32,24 @@ public:
     // nothing when the last search did not settle it.
     std::optional<double> GetLengthMetres(CRoadGraph::NodeIndex node) const;
     CRoadGraph::NodeIndex GetSource() const { return m_source; }
+    std::size_t GetMemoryBytes() const {
+        return m_labels.capacity() * sizeof(SLabel) + m_queue.capacity() * sizeof(m_queue[0]);
+    }
     bool IsReverse() const { return m_reverse; }
 
 private:
+    // What a search knows of a node; the search numbers tell whether it belongs to this search.
+    struct SLabel {
+        double cost = 0.0;
+        double length = 0.0;
+        unsigned reached = 0; // the search that last reached the node
+        unsigned settled = 0; // the search that last settled it
+        unsigned target = 0;  // the search that last had it as a target
+    };
+
     const CRoadGraph& m_graph;
-    std::vector<unsigned> m_searchOfNode;   // the search that last reached each node
-    std::vector<unsigned> m_targetOfSearch; // the search that last had each node as a target
-    std::vector<bool> m_settled;
-    std::vector<double> m_cost;
-    std::vector<double> m_length;
+    std::vector<SLabel> m_labels;
+    std::vector<std::pair<double, CRoadGraph::NodeIndex>> m_queue; // a binary heap, cheapest first
     unsigned m_search = 0;
     CRoadGraph::NodeIndex m_source = 0;
     bool m_reverse = false;
