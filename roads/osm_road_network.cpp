@@ -1,6 +1,10 @@
 #include "roads/osm_road_network.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <limits>
+#include <thread>
 
 #include "framework/strings/format.h"
 
@@ -59,6 +63,9 @@ SRoadNetworkFigures COsmRoadNetwork::GetFigures() const {
     figures.addresses = m_data->addresses.GetNumberEntries();
     figures.memoryBytes = m_data->graph.GetMemoryBytes() + m_grid->GetMemoryBytes() +
                           m_data->addresses.GetMemoryBytes() + m_search->GetMemoryBytes();
+    for (const auto& search : m_rowSearches) {
+        figures.memoryBytes += search->GetMemoryBytes();
+    }
     figures.loadSeconds = m_loadSeconds;
     return figures;
 }
@@ -149,6 +156,69 @@ void COsmRoadNetwork::GetRoadDistances(const SGeoPosition& origin, const std::ve
     }
     if (snapError) {
         throw *snapError;
+    }
+}
+
+std::vector<std::vector<double>> COsmRoadNetwork::SearchRows(const std::vector<CRoadGraph::NodeIndex>& nodes,
+                                                             std::size_t first, std::size_t last) {
+    std::vector<std::vector<double>> rows(last - first);
+    auto searchRow = [&](std::size_t r) {
+        CShortestPathSearch& search = *m_rowSearches[r];
+        const std::size_t i = first + r;
+        const std::vector<CRoadGraph::NodeIndex> targets(nodes.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                                         nodes.end());
+        search.Run(nodes[i], false, m_costPerMetre, targets);
+        for (CRoadGraph::NodeIndex target : targets) {
+            rows[r].push_back(
+                search.GetLengthMetres(target).value_or(std::numeric_limits<double>::quiet_NaN()) / 1000.0);
+        }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        workers.emplace_back(searchRow, r);
+    }
+    searchRow(0);
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    return rows;
+}
+
+void COsmRoadNetwork::GetRoadDistanceRows(
+    const std::vector<SGeoPosition>& positions, const CMapPointRoutePreferences& preferences,
+    const std::function<void(std::size_t, std::size_t, double)>& store) {
+    Start();
+    UsePreferences(preferences);
+    std::vector<CRoadGraph::NodeIndex> nodes;
+    try {
+        for (const SGeoPosition& position : positions) {
+            nodes.push_back(Snap(position));
+        }
+    } catch (const CRoadNetworkError&) {
+        // A position off the roads: row by row, which stores what comes before it.
+        CRoadNetworkProvider::GetRoadDistanceRows(positions, preferences, store);
+        return;
+    }
+    const unsigned hardware = std::thread::hardware_concurrency();
+    const std::size_t workers = std::max(1u, std::min(hardware, kMaxRowWorkers));
+    while (m_rowSearches.size() < workers) {
+        m_rowSearches.push_back(std::make_unique<CShortestPathSearch>(m_data->graph));
+    }
+    for (std::size_t first = 0; first + 1 < nodes.size(); first += workers) {
+        const std::size_t last = std::min(first + workers, nodes.size() - 1);
+        const std::vector<std::vector<double>> rows = SearchRows(nodes, first, last);
+        for (std::size_t i = first; i < last; ++i) {
+            for (std::size_t j = i + 1; j < nodes.size(); ++j) {
+                const double distance = rows[i - first][j - i - 1];
+                if (std::isnan(distance)) {
+                    throw CRoadNetworkError(FormatString("No road route from %s to %s",
+                                                         FormatPosition(positions[i]).c_str(),
+                                                         FormatPosition(positions[j]).c_str()));
+                }
+                m_cache[PairKey(nodes[i], nodes[j])] = distance;
+                store(i, j, distance);
+            }
+        }
     }
 }
 

@@ -30,6 +30,8 @@ struct SRoadNetworkFigures {
 class COsmRoadNetwork : public CRoadNetworkProvider {
 public:
     static constexpr double kMaxSnapMetres = 5000.0;
+    // The most rows searched side by side (each search holds 32 bytes per node).
+    static constexpr unsigned kMaxRowWorkers = 4;
 
     // A network read from an extract file at the first Start.
     explicit COsmRoadNetwork(std::string path);
@@ -44,6 +46,11 @@ public:
     void GetRoadDistances(const SGeoPosition& origin, const std::vector<SGeoPosition>& others,
                           bool towardOrigin, const CMapPointRoutePreferences& preferences,
                           const std::function<void(std::size_t, double)>& store) override;
+    // Rows are searched side by side, a few at a time, each by its own worker thread; they are
+    // stored in order once a few are done.
+    void GetRoadDistanceRows(const std::vector<SGeoPosition>& positions,
+                             const CMapPointRoutePreferences& preferences,
+                             const std::function<void(std::size_t, std::size_t, double)>& store) override;
     std::optional<SGeoPosition> FindAddress(const SPostalAddress& address) override;
 
     const std::string& GetPath() const { return m_path; }
@@ -58,11 +65,16 @@ private:
     void Search(CRoadGraph::NodeIndex origin, bool reverse,
                 const std::vector<CRoadGraph::NodeIndex>& targets);
     void UsePreferences(const CMapPointRoutePreferences& preferences);
+    // The lengths in km from nodes[i] to each node behind it, for the rows first to last - 1,
+    // searched side by side (NaN where there is no route).
+    std::vector<std::vector<double>> SearchRows(const std::vector<CRoadGraph::NodeIndex>& nodes,
+                                                std::size_t first, std::size_t last);
 
     std::string m_path;
     std::unique_ptr<SRoadNetworkData> m_data;
     std::unique_ptr<CNodeGrid> m_grid;
     std::unique_ptr<CShortestPathSearch> m_search;
+    std::vector<std::unique_ptr<CShortestPathSearch>> m_rowSearches; // one per worker thread
     double m_loadSeconds = 0.0;
     // The session's caches: distances in km by (from node, to node) for one set of route
     // preferences, and the nodes of the positions.

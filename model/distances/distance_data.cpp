@@ -220,13 +220,12 @@ void CDistanceData::ComputeRoadDistances(const std::vector<CLonLatPoint>& locati
                                  });
     } else {
         CProgressWindow progress(n * (n - 1) / 2);
-        for (int i = 0; i + 1 < n; ++i) {
-            const std::vector<SGeoPosition> after(positions.begin() + i + 1, positions.end());
-            session.GetRoadDistances(positions[i], after, false, preferences, [&](std::size_t k, double d) {
-                storePair(i, i + 1 + static_cast<int>(k), d);
-            });
-            progress.Advance(n - 1 - i);
-        }
+        session.GetRoadDistanceRows(positions, preferences, [&](std::size_t i, std::size_t j, double d) {
+            storePair(static_cast<int>(i), static_cast<int>(j), d);
+            if (static_cast<int>(j) == n - 1) {
+                progress.Advance(n - 1 - static_cast<int>(i));
+            }
+        });
     }
     if (HasAsymmetricPair(settings.tolerance)) {
         m_asymmetric = true;

@@ -86,6 +86,17 @@ CRoadNetworkSession::~CRoadNetworkSession() {
     }
 }
 
+void CRoadNetworkProvider::GetRoadDistanceRows(
+    const std::vector<SGeoPosition>& positions, const CMapPointRoutePreferences& preferences,
+    const std::function<void(std::size_t, std::size_t, double)>& store) {
+    for (std::size_t i = 0; i + 1 < positions.size(); ++i) {
+        const std::vector<SGeoPosition> after(positions.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                              positions.end());
+        GetRoadDistances(positions[i], after, false, preferences,
+                         [&](std::size_t k, double distance) { store(i, i + 1 + k, distance); });
+    }
+}
+
 namespace {
 
 // Refuses a negative or non-finite road distance with its message and a user exception.
@@ -123,6 +134,21 @@ void CRoadNetworkSession::GetRoadDistances(const SGeoPosition& origin,
                                                            towardOrigin ? origin : others.at(k));
                                          store(k, distance);
                                      });
+    } catch (const CRoadNetworkError& error) {
+        DisplayErrorMessage(error.what());
+        ThrowUserException();
+    }
+}
+
+void CRoadNetworkSession::GetRoadDistanceRows(
+    const std::vector<SGeoPosition>& positions, const CMapPointRoutePreferences& preferences,
+    const std::function<void(std::size_t, std::size_t, double)>& store) {
+    try {
+        m_provider->GetRoadDistanceRows(positions, preferences,
+                                        [&](std::size_t i, std::size_t j, double distance) {
+                                            CheckRoadDistance(distance, positions.at(i), positions.at(j));
+                                            store(i, j, distance);
+                                        });
     } catch (const CRoadNetworkError& error) {
         DisplayErrorMessage(error.what());
         ThrowUserException();

@@ -54,6 +54,13 @@ public:
     virtual void GetRoadDistances(const SGeoPosition& origin, const std::vector<SGeoPosition>& others,
                                   bool towardOrigin, const CMapPointRoutePreferences& preferences,
                                   const std::function<void(std::size_t, double)>& store);
+    // The distance from positions[i] to positions[j] for every i before j, handed to
+    // store(i, j, distance) row after row (j rising in each row). Throws CRoadNetworkError at the
+    // first one it cannot calculate, after storing those before it. The default asks
+    // GetRoadDistances once per row; a provider may calculate rows side by side.
+    virtual void GetRoadDistanceRows(const std::vector<SGeoPosition>& positions,
+                                     const CMapPointRoutePreferences& preferences,
+                                     const std::function<void(std::size_t, std::size_t, double)>& store);
     // The position of an address, or nothing when no usable result is found.
     virtual std::optional<SGeoPosition> FindAddress(const SPostalAddress& address) = 0;
 };
@@ -87,6 +94,11 @@ public:
     void GetRoadDistances(const SGeoPosition& origin, const std::vector<SGeoPosition>& others,
                           bool towardOrigin, const CMapPointRoutePreferences& preferences,
                           const std::function<void(std::size_t, double)>& store);
+    // Every distance from a position to those behind it (see
+    // CRoadNetworkProvider::GetRoadDistanceRows), checked and reported as above.
+    void GetRoadDistanceRows(const std::vector<SGeoPosition>& positions,
+                             const CMapPointRoutePreferences& preferences,
+                             const std::function<void(std::size_t, std::size_t, double)>& store);
     std::optional<SGeoPosition> FindAddress(const SPostalAddress& address);
 
 private:

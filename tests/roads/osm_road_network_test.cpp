@@ -32,24 +32,23 @@ protected:
         SetRoadNetworkProvider(nullptr);
         AppFixture::TearDown();
     }
-    // Computes the matrix of packed (longitude, latitude) locations over the network.
-    CDistanceData Compute(const std::vector<CLonLatPoint>& locations, int onlyFacility = -1) {
+    // Computes data's matrix of packed (longitude, latitude) locations over the network.
+    void Compute(const std::vector<CLonLatPoint>& locations, int onlyFacility = -1) {
         SDistanceSettings settings;
         settings.norm = DN_TRANSPORTATION_NETWORK;
         settings.geographic = true;
         settings.worldLimits = CLonLatRect(-100000, -50000, 100000, 50000);
         settings.routePreferences = Preferences(1);
-        CDistanceData data;
         data.SetSize(static_cast<int>(locations.size()));
         if (onlyFacility >= 0) {
             data.ComputeFacilityDistances(onlyFacility, locations, settings);
         } else {
             data.ComputeAllDistances(locations, settings);
         }
-        return data;
     }
 
     COsmRoadNetwork town{kTown};
+    CDistanceData data;
 };
 
 TEST_F(RoadsTest, RouteMethodAndPreferencesChooseTheRoute) {
@@ -79,7 +78,7 @@ TEST_F(RoadsTest, RouteMethodAndPreferencesChooseTheRoute) {
 TEST_F(RoadsTest, EachPairIsWrittenBothWaysFromTheEarlierFacility) {
     ASSERT_TRUE(SetRoadNetworkProvider(&town));
     const CLonLatPoint packedA(0, 0), packedC(112, 0), packedQ(148, 0);
-    CDistanceData data = Compute({packedC, packedQ, packedA});
+    Compute({packedC, packedQ, packedA});
     EXPECT_NEAR(data.GetDistance(0, 1), kUnit, 1e-6);
     EXPECT_NEAR(data.GetDistance(1, 2), 5 * kUnit, 1e-6);
     EXPECT_NEAR(data.GetDistance(2, 0), 2 * kUnit, 1e-6);
@@ -89,15 +88,15 @@ TEST_F(RoadsTest, EachPairIsWrittenBothWaysFromTheEarlierFacility) {
 
     // Q before C: the long way round stands for both directions. One facility's row and column
     // come from a search towards it and one from it.
-    data = Compute({packedQ, packedC, packedA});
+    Compute({packedQ, packedC, packedA});
     EXPECT_NEAR(data.GetDistance(1, 0), 3 * kUnit, 1e-6);
-    data = Compute({packedQ, packedC, packedA}, 1);
+    Compute({packedQ, packedC, packedA}, 1);
     EXPECT_NEAR(data.GetDistance(0, 1), 3 * kUnit, 1e-6);
     EXPECT_NEAR(data.GetDistance(2, 1), 2 * kUnit, 1e-6);
     EXPECT_EQ(data.GetDistance(0, 2), 0.0);
 }
 
-TEST_F(RoadsTest, IslandAndRoadlessPositionsAreRefusedWithTheirMessages) {
+TEST_F(RoadsTest, IslandAndRoadlessPositionsAreRefusedAfterTheDistancesBefore) {
     ASSERT_TRUE(SetRoadNetworkProvider(&town));
     struct SCase {
         CLonLatPoint location;
@@ -107,8 +106,9 @@ TEST_F(RoadsTest, IslandAndRoadlessPositionsAreRefusedWithTheirMessages) {
         {CLonLatPoint(1200, 1200), "No road within 5 km of the position [0.200000, 0.200000]"},
     };
     for (const SCase& c : cases) {
-        EXPECT_THROW(Compute({CLonLatPoint(0, 0), c.location}), CUserException);
+        EXPECT_THROW(Compute({CLonLatPoint(0, 0), CLonLatPoint(112, 0), c.location}), CUserException);
         EXPECT_EQ(Messages().back(), c.message);
+        EXPECT_NEAR(data.GetDistance(1, 0), 2 * kUnit, 1e-6); // computed before the failure, kept
     }
 }
 
