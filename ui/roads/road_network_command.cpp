@@ -32,8 +32,9 @@ void LoadChosenExtract(const std::string& path) {
     const SRoadNetworkFigures figures = GetInstalledRoadNetwork()->GetFigures();
     ui.MessageBox(
         FormatString("The road network \"%s\" is loaded: %zu nodes, %zu road segments, %zu addresses "
-                     "and places.",
-                     path.c_str(), figures.nodes, figures.segments, figures.addresses),
+                     "and places, %.0lf MB.",
+                     path.c_str(), figures.nodes, figures.segments, figures.addresses,
+                     static_cast<double>(figures.memoryBytes) / (1024.0 * 1024.0)),
         EMessageIcon::information, EMessageButtons::ok);
 }
 
