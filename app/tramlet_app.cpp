@@ -6,6 +6,7 @@
 #include "improvement/improvement_strings.h"
 #include "model/model_strings.h"
 #include "optimisation/optimisation_strings.h"
+#include "roads/road_network_setup.h"
 #include "runs/runs_strings.h"
 
 CTramletApp::CTramletApp() : CSableWinApp(GetTramletVersionRecord()) {}
@@ -32,12 +33,15 @@ bool CTramletApp::InitInstance() {
     if (!CSableWinApp::InitInstance()) {
         return false;
     }
+    m_roadNetworkFailure.clear();
+    InstallRoadNetwork(ChooseRoadNetworkPath(m_roadNetworkFile), &m_roadNetworkFailure);
     SetIsIdle();
     return true;
 }
 
 int CTramletApp::ExitInstance() {
     CloseTramletDocument();
+    RemoveRoadNetwork();
     return CSableWinApp::ExitInstance();
 }
 

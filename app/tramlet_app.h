@@ -17,11 +17,17 @@ public:
     static CTramletApp* GetTramletApp();
 
     // Registers the program's string tables, starts the framework (execution log, version
-    // record, "Started" line) and takes the project named on the command line, if any, without
-    // creating an empty project. False when the framework could not start.
+    // record, "Started" line), probes the road network once and takes the project named on the command line,
+    // if any, without creating an empty project. False when the framework could not start.
     bool InitInstance() override;
-    // Closes the project and writes the "Stopped" line.
+    // Closes the project, releases the road network and writes the "Stopped" line.
     int ExitInstance() override;
+
+    // The road network extract to probe at start (empty: the TRAMLET_ROAD_NETWORK variable's).
+    void SetRoadNetworkFile(const std::string& path) { m_roadNetworkFile = path; }
+    // Why the road network given at start could not be loaded (empty when it loaded or none was
+    // given).
+    const std::string& GetRoadNetworkFailure() const { return m_roadNetworkFailure; }
 
     // argv[1], when given, names the project to open.
     void ParseCommandLine(int argc, const char* const* argv);
@@ -41,5 +47,7 @@ public:
 
 private:
     std::string m_strCommandLineProject;
+    std::string m_roadNetworkFile;
+    std::string m_roadNetworkFailure;
     std::unique_ptr<CTramletDoc> m_document;
 };

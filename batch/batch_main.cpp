@@ -25,6 +25,7 @@ struct SBatchOptions {
     bool quiet = false;
     bool newProject = false;
     std::string project;
+    std::string roadNetwork;
     std::optional<double> referenceValue;
     SInstanceRun instances;
     BatchSteps steps;
@@ -58,6 +59,9 @@ void PrintHelp(const CBatchCommandTable& table) {
                 "                                        the gaps of --instances\n"
                 "  --csv FILE                            write the rows of --instances as CSV\n"
                 "  --quiet                               print no statistics list\n"
+                "  --road-network FILE                   road network for the Transportation_Network\n"
+                "                                        norm: an OpenStreetMap extract (.osm, .osm.pbf;\n"
+                "                                        default: $TRAMLET_ROAD_NETWORK)\n"
                 "\n"
                 "Steps:\n%s"
                 "\n"
@@ -87,7 +91,7 @@ bool ParseArguments(int argc, char** argv, const CBatchCommandTable& table, CCon
         } else if (word == "--quiet") {
             options.quiet = true;
         } else if (word == "--reference-value" || word == "--instances" || word == "--best-known" ||
-                   word == "--csv") {
+                   word == "--csv" || word == "--road-network") {
             if (i + 1 >= argc) {
                 std::fprintf(stderr, "tramlet-batch: %s needs 1 argument(s)\n", word.c_str());
                 return false;
@@ -103,6 +107,8 @@ bool ParseArguments(int argc, char** argv, const CBatchCommandTable& table, CCon
                     return false;
                 }
                 options.referenceValue = reference;
+            } else if (word == "--road-network") {
+                options.roadNetwork = value;
             } else {
                 (word == "--instances"    ? options.instances.folder
                  : word == "--best-known" ? options.instances.bestKnown
@@ -180,8 +186,12 @@ int main(int argc, char** argv) {
     ui.InstallInterruptHandler();
 
     CTramletApp app;
+    app.SetRoadNetworkFile(options.roadNetwork);
     if (!app.InitInstance()) {
         return 1;
+    }
+    if (!app.GetRoadNetworkFailure().empty()) {
+        std::fprintf(stderr, "tramlet-batch: no road network: %s\n", app.GetRoadNetworkFailure().c_str());
     }
     if (!options.instances.folder.empty()) {
         const int status = RunInstances(app, ui, options.instances, options.steps);

@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 
 # The programs find their libraries beside them after installation.
-set(TRAMLET_LIBRARIES sablekit tramlet_document tramlet_algorithms tramlet_commands)
+set(TRAMLET_LIBRARIES sablekit tramlet_document tramlet_roads tramlet_algorithms tramlet_commands)
 foreach(library ${TRAMLET_LIBRARIES})
   set_target_properties(${library} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 endforeach()

@@ -24,6 +24,7 @@
 #include "ui/frame/command_ids.h"
 #include "ui/frame/main_frame.h"
 #include "ui/platform/qt_user_interface.h"
+#include "ui/roads/road_network_command.h"
 #include "ui/routes_view/render_routes.h"
 
 namespace {
@@ -143,6 +144,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         CTramletApp app;
+        app.SetRoadNetworkFile(GetRoadNetworkSetting());
         if (!app.InitInstance()) {
             SetUserInterface(nullptr);
             return 1;
@@ -152,6 +154,7 @@ int main(int argc, char** argv) {
             status = RenderProject(options, app);
         } else {
             CMainFrame frame(app, ui);
+            AddRoadNetworkCommand(frame);
             bool scripted = !options.commands.empty() || !options.screenshotImage.empty();
             if (scripted) {
                 AnswerMessagesAutomatically(ui);

@@ -201,29 +201,31 @@ void CDistanceData::ComputeRoadDistances(const std::vector<CLonLatPoint>& locati
     } else if (GetNumberFacilities() != n || m_distances.GetNumberColumns() != n) {
         SetSize(n);
     }
+    // Each facility's distances to those behind it come from one search from it; d(j, i) takes
+    // the value of d(i, j).
+    auto storePair = [this](int from, int to, double d) {
+        m_distances[from][to] = d;
+        m_distances[to][from] = d;
+    };
+    const CMapPointRoutePreferences& preferences = settings.routePreferences;
     if (onlyFacility >= 0) {
-        for (int j = 0; j < n; ++j) {
-            if (j == onlyFacility) {
-                continue;
-            }
-            const int from = j < onlyFacility ? j : onlyFacility;
-            const int to = j < onlyFacility ? onlyFacility : j;
-            const double d =
-                session.GetRoadDistance(positions[from], positions[to], settings.routePreferences);
-            m_distances[from][to] = d;
-            m_distances[to][from] = d;
-        }
+        const std::vector<SGeoPosition> before(positions.begin(), positions.begin() + onlyFacility);
+        const std::vector<SGeoPosition> after(positions.begin() + onlyFacility + 1, positions.end());
+        session.GetRoadDistances(
+            positions[onlyFacility], before, true, preferences,
+            [&](std::size_t k, double d) { storePair(static_cast<int>(k), onlyFacility, d); });
+        session.GetRoadDistances(positions[onlyFacility], after, false, preferences,
+                                 [&](std::size_t k, double d) {
+                                     storePair(onlyFacility, onlyFacility + 1 + static_cast<int>(k), d);
+                                 });
     } else {
         CProgressWindow progress(n * (n - 1) / 2);
-        for (int i = 0; i < n; ++i) {
-            for (int j = i + 1; j < n; ++j) {
-                const double d =
-                    session.GetRoadDistance(positions[i], positions[j], settings.routePreferences);
-                m_distances[i][j] = d;
-                m_distances[j][i] = d;
+        session.GetRoadDistanceRows(positions, preferences, [&](std::size_t i, std::size_t j, double d) {
+            storePair(static_cast<int>(i), static_cast<int>(j), d);
+            if (static_cast<int>(j) == n - 1) {
+                progress.Advance(n - 1 - static_cast<int>(i));
             }
-            progress.Advance(n - 1 - i);
-        }
+        });
     }
     if (HasAsymmetricPair(settings.tolerance)) {
         m_asymmetric = true;

@@ -33,6 +33,16 @@ const char* const kRoadNetworkNotAvailableMessage =
 
 CRoadNetworkProvider::~CRoadNetworkProvider() = default;
 
+void CRoadNetworkProvider::GetRoadDistances(const SGeoPosition& origin,
+                                            const std::vector<SGeoPosition>& others, bool towardOrigin,
+                                            const CMapPointRoutePreferences& preferences,
+                                            const std::function<void(std::size_t, double)>& store) {
+    for (std::size_t k = 0; k < others.size(); ++k) {
+        store(k, towardOrigin ? GetRoadDistance(others[k], origin, preferences)
+                              : GetRoadDistance(origin, others[k], preferences));
+    }
+}
+
 bool SetRoadNetworkProvider(CRoadNetworkProvider* provider) {
     g_provider = provider;
     g_available = false;
@@ -76,6 +86,30 @@ CRoadNetworkSession::~CRoadNetworkSession() {
     }
 }
 
+void CRoadNetworkProvider::GetRoadDistanceRows(
+    const std::vector<SGeoPosition>& positions, const CMapPointRoutePreferences& preferences,
+    const std::function<void(std::size_t, std::size_t, double)>& store) {
+    for (std::size_t i = 0; i + 1 < positions.size(); ++i) {
+        const std::vector<SGeoPosition> after(positions.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                              positions.end());
+        GetRoadDistances(positions[i], after, false, preferences,
+                         [&](std::size_t k, double distance) { store(i, i + 1 + k, distance); });
+    }
+}
+
+namespace {
+
+// Refuses a negative or non-finite road distance with its message and a user exception.
+void CheckRoadDistance(double distance, const SGeoPosition& from, const SGeoPosition& to) {
+    if (!std::isfinite(distance) || distance < 0.0) {
+        DisplayErrorMessage(FormatString("Invalid road distance %lf from [%lf, %lf] to [%lf, %lf]", distance,
+                                         from.latitude, from.longitude, to.latitude, to.longitude));
+        ThrowUserException();
+    }
+}
+
+} // namespace
+
 double CRoadNetworkSession::GetRoadDistance(const SGeoPosition& from, const SGeoPosition& to,
                                             const CMapPointRoutePreferences& preferences) {
     double distance = 0.0;
@@ -85,12 +119,40 @@ double CRoadNetworkSession::GetRoadDistance(const SGeoPosition& from, const SGeo
         DisplayErrorMessage(error.what());
         ThrowUserException();
     }
-    if (!std::isfinite(distance) || distance < 0.0) {
-        DisplayErrorMessage(FormatString("Invalid road distance %lf from [%lf, %lf] to [%lf, %lf]", distance,
-                                         from.latitude, from.longitude, to.latitude, to.longitude));
+    CheckRoadDistance(distance, from, to);
+    return distance;
+}
+
+void CRoadNetworkSession::GetRoadDistances(const SGeoPosition& origin,
+                                           const std::vector<SGeoPosition>& others, bool towardOrigin,
+                                           const CMapPointRoutePreferences& preferences,
+                                           const std::function<void(std::size_t, double)>& store) {
+    try {
+        m_provider->GetRoadDistances(origin, others, towardOrigin, preferences,
+                                     [&](std::size_t k, double distance) {
+                                         CheckRoadDistance(distance, towardOrigin ? others.at(k) : origin,
+                                                           towardOrigin ? origin : others.at(k));
+                                         store(k, distance);
+                                     });
+    } catch (const CRoadNetworkError& error) {
+        DisplayErrorMessage(error.what());
         ThrowUserException();
     }
-    return distance;
+}
+
+void CRoadNetworkSession::GetRoadDistanceRows(
+    const std::vector<SGeoPosition>& positions, const CMapPointRoutePreferences& preferences,
+    const std::function<void(std::size_t, std::size_t, double)>& store) {
+    try {
+        m_provider->GetRoadDistanceRows(positions, preferences,
+                                        [&](std::size_t i, std::size_t j, double distance) {
+                                            CheckRoadDistance(distance, positions.at(i), positions.at(j));
+                                            store(i, j, distance);
+                                        });
+    } catch (const CRoadNetworkError& error) {
+        DisplayErrorMessage(error.what());
+        ThrowUserException();
+    }
 }
 
 std::optional<SGeoPosition> CRoadNetworkSession::FindAddress(const SPostalAddress& address) {

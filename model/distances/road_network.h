@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "framework/geography/lon_lat.h"
 #include "model/distances/route_preferences.h"
@@ -43,6 +46,21 @@ public:
     // The road distance from one position to the other; throws CRoadNetworkError when there is none.
     virtual double GetRoadDistance(const SGeoPosition& from, const SGeoPosition& to,
                                    const CMapPointRoutePreferences& preferences) = 0;
+    // The road distances between one position and several others, handed to store(k, distance)
+    // in the order of the others: from origin to others[k], or with towardOrigin from others[k] to
+    // origin. Throws CRoadNetworkError at the first one it cannot calculate, after storing those
+    // before it. The default asks GetRoadDistance for each pair; a provider that can should answer
+    // with one search from the origin.
+    virtual void GetRoadDistances(const SGeoPosition& origin, const std::vector<SGeoPosition>& others,
+                                  bool towardOrigin, const CMapPointRoutePreferences& preferences,
+                                  const std::function<void(std::size_t, double)>& store);
+    // The distance from positions[i] to positions[j] for every i before j, handed to
+    // store(i, j, distance) row after row (j rising in each row). Throws CRoadNetworkError at the
+    // first one it cannot calculate, after storing those before it. The default asks
+    // GetRoadDistances once per row; a provider may calculate rows side by side.
+    virtual void GetRoadDistanceRows(const std::vector<SGeoPosition>& positions,
+                                     const CMapPointRoutePreferences& preferences,
+                                     const std::function<void(std::size_t, std::size_t, double)>& store);
     // The position of an address, or nothing when no usable result is found.
     virtual std::optional<SGeoPosition> FindAddress(const SPostalAddress& address) = 0;
 };
@@ -70,6 +88,17 @@ public:
     // A road distance; an error of the provider, or a negative or non-finite result, is refused.
     double GetRoadDistance(const SGeoPosition& from, const SGeoPosition& to,
                            const CMapPointRoutePreferences& preferences);
+    // The distances between origin and each of others (see CRoadNetworkProvider::GetRoadDistances),
+    // each checked as above before it is stored; the first failure is shown and raises a user
+    // exception after the distances before it have been stored.
+    void GetRoadDistances(const SGeoPosition& origin, const std::vector<SGeoPosition>& others,
+                          bool towardOrigin, const CMapPointRoutePreferences& preferences,
+                          const std::function<void(std::size_t, double)>& store);
+    // Every distance from a position to those behind it (see
+    // CRoadNetworkProvider::GetRoadDistanceRows), checked and reported as above.
+    void GetRoadDistanceRows(const std::vector<SGeoPosition>& positions,
+                             const CMapPointRoutePreferences& preferences,
+                             const std::function<void(std::size_t, std::size_t, double)>& store);
     std::optional<SGeoPosition> FindAddress(const SPostalAddress& address);
 
 private:
