@@ -10,7 +10,7 @@
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
 #include "search/search_command.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 #include "tests/support/batch_runner.h"
 
 namespace {
