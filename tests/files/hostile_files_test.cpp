@@ -81,7 +81,8 @@ TEST_F(HostileArchiveTest, StoredValuesOutsideTheProgramsRangesAreRefusedAsArchi
         {"capacity", [](CTramletDoc& d) { d.VehicleCapacityParameter().SetRawValue(0); },
          "Invalid vehicle capacity 0 out of range [1, 32767]"},
         {"penalty", [](CTramletDoc& d) { d.InfeasibilityPenaltyParameter().SetRawValue(std::nan("")); },
-         "Invalid Infeasibility Penalty real parameter value nan outside range [0.000000, 2147483647.000000]"},
+         "Invalid Infeasibility Penalty real parameter value nan outside range [0.000000, "
+         "2147483647.000000]"},
         {"iterations", [](CTramletDoc& d) { d.MaxIterationsParameter().SetRaw(0, -5, 5, 0, "I"); },
          "Invalid maximum number of iterations 0 outside range [1,32767]"},
         {"location", [](CTramletDoc& d) { d.GetFacility(0)->SetWorldLocationOnly(CLonLatPoint(INT_MIN, 0)); },
@@ -197,8 +198,7 @@ TEST_F(HostileTextTest, DataFilesThatAreNotRegularFilesAreRefusedWithoutWaiting)
         EXPECT_NE(messages[0].find("Could not read from Import Customer Data file \"" + name + "\""),
                   std::string::npos)
             << messages[0];
-        EXPECT_NE(messages[0].find("not a regular file"), std::string::npos)
-            << messages[0];
+        EXPECT_NE(messages[0].find("not a regular file"), std::string::npos) << messages[0];
     }
     ui.ClearRecords();
     EXPECT_FALSE(ImportPath(fifo));
