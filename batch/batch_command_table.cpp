@@ -69,12 +69,12 @@ SBatchCommand AlgorithmCommand(const std::string& name, const std::string& help,
                                std::function<ERunResult(CTramletDoc&)> run) {
     return {name, {}, help, [=](SBatchContext& context, const std::vector<std::string>&) {
                 if (enabled && !enabled(context.document)) {
-                    std::fprintf(stderr, "tramlet-batch: %s needs %s\n", name.c_str(), reason.c_str());
+                    context.failure = "needs " + reason;
                     return false;
                 }
                 const ERunResult result = run(context.document);
                 if (!enabled && result == ERunResult::refused) {
-                    std::fprintf(stderr, "tramlet-batch: %s needs %s\n", name.c_str(), reason.c_str());
+                    context.failure = "needs " + reason;
                 }
                 return result == ERunResult::recorded;
             }};

@@ -13,6 +13,8 @@ class CConsoleUserInterface;
 struct SBatchContext {
     CTramletDoc& document;
     CConsoleUserInterface& ui;
+    // Why the running step was refused, when no message of the system says it.
+    std::string failure;
 };
 
 // One command of tramlet-batch. Settings are spelled "--name VALUE", commands are plain words;
@@ -56,8 +58,8 @@ void AddSearchCommands(CBatchCommandTable& table);
 void AddSolutionCommands(CBatchCommandTable& table);
 
 // A command that runs an algorithm and succeeds when the run was recorded. With an enabled
-// test it refuses, after "tramlet-batch: NAME needs REASON", unless the test holds; without one
-// the same line follows a refused run.
+// test it refuses, with the failure "needs REASON", unless the test holds; without one the same
+// failure follows a refused run.
 SBatchCommand AlgorithmCommand(const std::string& name, const std::string& help,
                                std::function<bool(const CTramletDoc&)> enabled, const std::string& reason,
                                std::function<ERunResult(CTramletDoc&)> run);

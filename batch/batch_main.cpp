@@ -159,6 +159,38 @@ bool ParseArguments(int argc, char** argv, const CBatchCommandTable& table, CCon
     return true;
 }
 
+// Why a step or the opening failed: the reason the step gave, else the first message the system
+// showed meanwhile, else a plain refusal.
+std::string ReasonOf(const CConsoleUserInterface& ui, const std::string& failure) {
+    if (!failure.empty()) {
+        return failure;
+    }
+    const std::string& message = ui.GetFirstMessage();
+    if (!message.empty()) {
+        // An error message starts with its time stamp "dd/Mon/yyyy hh:mm:ss: ", which the
+        // reason leaves out.
+        const bool stamped = message.size() > 22 && message[2] == '/' && message[6] == '/' &&
+                             message[14] == ':' && message.compare(20, 2, ": ") == 0;
+        return stamped ? message.substr(22) : message;
+    }
+    return "refused (see above)";
+}
+
+// Runs the steps in order until one fails; 0 when all ran, else 1 after the failure line that
+// names the step and the reason.
+int RunSteps(CTramletDoc& document, CConsoleUserInterface& ui, const BatchSteps& steps) {
+    for (const auto& [command, arguments] : steps) {
+        SBatchContext context{document, ui, std::string()};
+        ui.ForgetMessages();
+        if (!command->run(context, arguments)) {
+            std::fprintf(stderr, "tramlet-batch: %s failed: %s\n", command->name.c_str(),
+                         ReasonOf(ui, context.failure).c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -205,25 +237,21 @@ int main(int argc, char** argv) {
     } else {
         // A .dat scalar data file is imported, a .vrpb instance read, any other file opened as a
         // binary project.
+        ui.ForgetMessages();
         std::unique_ptr<CTramletDoc> opened = OpenProjectFile(options.project);
         if (opened) {
             document = app.SetTramletDocument(std::move(opened));
         }
     }
     if (document == nullptr) {
-        std::fprintf(stderr, "tramlet-batch: could not open \"%s\"\n", options.project.c_str());
+        std::fprintf(stderr, "tramlet-batch: the project \"%s\" was not opened: %s\n",
+                     options.project.c_str(), ReasonOf(ui, std::string()).c_str());
         status = 1;
     } else {
         app.SetIsIdle();
-        SBatchContext context{*document, ui};
-        for (const auto& [command, arguments] : options.steps) {
-            if (!command->run(context, arguments)) {
-                std::fprintf(stderr, "tramlet-batch: %s failed\n", command->name.c_str());
-                status = 1;
-                break;
-            }
-        }
-        if (status == 0 && !options.quiet) {
+        status = RunSteps(*document, ui, options.steps);
+        // The records of the steps that ran are printed even when a later one failed.
+        if (!options.quiet) {
             PrintStatistics(stdout, *document, options.json, options.referenceValue);
         }
     }

@@ -63,12 +63,13 @@ SInstanceRow RunOneInstance(CTramletApp& app, CConsoleUserInterface& ui, const f
     if (document != nullptr) {
         app.SetIsIdle();
         row.seed = document->GetSeed();
-        SBatchContext context{*document, ui};
+        SBatchContext context{*document, ui, std::string()};
         row.ok = true;
         for (const auto& [command, arguments] : steps) {
             if (!command->run(context, arguments)) {
-                std::fprintf(stderr, "tramlet-batch: %s: %s failed\n", row.instance.c_str(),
-                             command->name.c_str());
+                std::fprintf(stderr, "tramlet-batch: %s: %s failed%s%s\n", row.instance.c_str(),
+                             command->name.c_str(), context.failure.empty() ? "" : ": ",
+                             context.failure.c_str());
                 row.ok = false;
                 break;
             }

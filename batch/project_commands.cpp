@@ -107,10 +107,24 @@ void AddProjectCommands(CBatchCommandTable& table) {
                {},
                "compute all distances under the project's norm",
                [](SBatchContext& context, const Arguments&) {
+                   const EDISTANCENORM norm = context.document.GetDistanceNorm().GetNorm();
+                   if (norm == DN_EXTERNALLY_SPECIFIED) {
+                       context.failure = "the distance norm Externally_Specified takes its distances from a "
+                                         "distance file; they cannot be computed";
+                       return false;
+                   }
+                   if (context.document.GetTotalNumberOfFacilities() < 2) {
+                       context.failure = "needs at least two facilities";
+                       return false;
+                   }
                    return Guarded([&] { context.document.ComputeAllDistances(); });
                }});
     table.Add(
         {"evaluate", {}, "check and record the current routes", [](SBatchContext& context, const Arguments&) {
+             if (!CanEvaluate(context.document)) {
+                 context.failure = "needs routes";
+                 return false;
+             }
              return EvaluateSolution(context.document);
          }});
     table.Add({"delete-all-routes", {}, "delete every route", [](SBatchContext& context, const Arguments&) {

@@ -294,9 +294,12 @@ void CInstanceParser::Finish() {
     const auto backhauls =
         std::count_if(in.nodes.begin(), in.nodes.end(), [](const SBenchmarkNode& n) { return n.backhaul; });
     const long linehauls = in.dimension - 1 - static_cast<long>(backhauls);
-    if (backhauls > TRAMLET_MAX_FACILITIES_PER_TYPE || linehauls > TRAMLET_MAX_FACILITIES_PER_TYPE) {
-        Fail(FormatString("%ld linehaul and %ld backhaul nodes: a project holds at most %d of each",
-                          linehauls, static_cast<long>(backhauls), TRAMLET_MAX_FACILITIES_PER_TYPE));
+    // The limit and message of every other path that creates facilities.
+    if (linehauls > TRAMLET_MAX_FACILITIES_PER_TYPE || backhauls > TRAMLET_MAX_FACILITIES_PER_TYPE) {
+        const bool customers = linehauls > TRAMLET_MAX_FACILITIES_PER_TYPE;
+        Fail(FormatString(
+            "Invalid number of %s facilities %ld out of range [%d, %d]", customers ? "Customer" : "Supplier",
+            customers ? linehauls : static_cast<long>(backhauls), 0, TRAMLET_MAX_FACILITIES_PER_TYPE));
     }
     if (in.nodes[static_cast<std::size_t>(in.depots[0] - 1)].backhaul) {
         Fail(FormatString("the depot %d is also a backhaul", in.depots[0]));

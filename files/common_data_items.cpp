@@ -8,6 +8,7 @@
 #include "files/text_items.h"
 #include "framework/application/sable_document.h"
 #include "framework/application/sable_win_app.h"
+#include "framework/archive/safe_file.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/exceptions/user_exception.h"
 #include "framework/geography/geo_map.h"
@@ -101,12 +102,11 @@ bool DecodeGeographicLimit(CSableDocument& document, ESCALARITEM item, const std
 
 // A data file named by the scalar data file must be readable.
 bool CheckReadable(const std::string& path, const char* kindOfFile, const std::string* dataLine) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        CFileException error = CFileException::FromErrno(path, errno);
+    try {
+        CheckReadableRegularFile(path);
+    } catch (const CFileException& error) {
         return Refuse(CSableWinApp::ConstructFileErrorMessage(false, kindOfFile, error), dataLine);
     }
-    std::fclose(file);
     return true;
 }
 
@@ -230,12 +230,12 @@ bool DecodeCommonDataItem(CSableDocument& document, ESCALARITEM item, const std:
     }
     case SI_OUTPUT_LOG_FILE_NAME: {
         std::string path = ExpandDataFileName(text, scalarFilePath);
-        std::FILE* file = std::fopen(path.c_str(), "w");
-        if (file == nullptr) {
-            CFileException error = CFileException::FromErrno(path, errno);
+        // Checked only: the log is emptied when the whole project has been read.
+        try {
+            CheckWritableLogFile(path);
+        } catch (const CFileException& error) {
             return Refuse(CSableWinApp::ConstructFileErrorMessage(true, "output log", error), dataLine);
         }
-        std::fclose(file);
         pending.outputLogFileName = path;
         return true;
     }

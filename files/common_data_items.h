@@ -10,7 +10,8 @@ class CSableDocument;
 // What the framework's items of a scalar data file leave to do once the whole project has been
 // read: they must not touch the application while a failed import may still be discarded.
 struct SCommonItemsPending {
-    // The output log named by the file (already emptied); made the output log at the end.
+    // The output log named by the file (checked, not yet emptied); emptied and made the output
+    // log only when the whole project has been read.
     std::string outputLogFileName;
     // The generator is seeded again with the project seed at the end.
     bool reseed = false;

@@ -8,7 +8,8 @@ std::string GetFolderPart(const std::string& path);
 std::string GetFileNamePart(const std::string& path);
 
 // The name under which a data file is written into a scalar data file: bare (name and
-// extension) when it lies in the project file's folder, by text comparison, else as stored.
+// extension) when it lies in the project file's folder (both made absolute against the working
+// folder), else its absolute name, so that reading the scalar data file finds it from any folder.
 std::string GetBaseDataFileName(const std::string& dataFileName, const std::string& projectPath);
 
 // Completes a data file name read from a scalar data file: a relative name is taken relative

@@ -1,6 +1,7 @@
 #include "files/distance_data_file.h"
 
 #include <cfloat>
+#include <cmath>
 
 #include "files/text_items.h"
 #include "files/text_line_reader.h"
@@ -64,7 +65,7 @@ void ReadDistanceData(CTextLineReader& reader, const std::vector<std::string>& l
             }
             const std::string& item = items[j + 1];
             double value = 0.0;
-            bool valid = ParseWholeRealNumber(item, value) && value >= 0.0;
+            bool valid = ParseWholeRealNumber(item, value) && std::isfinite(value) && value >= 0.0;
             double upper = DBL_MAX;
             if (valid && i == j && value != 0.0) {
                 valid = false;
@@ -73,9 +74,12 @@ void ReadDistanceData(CTextLineReader& reader, const std::vector<std::string>& l
                 upper = 0.0;
             }
             if (!valid) {
+                // The largest double is shown in exponent form rather than as 309 digits.
+                const std::string upperText =
+                    upper == DBL_MAX ? FormatString("%g", upper) : FormatString("%lf", upper);
                 RefuseDistanceLine(
-                    FormatString("Invalid distance %s outside range [%lf, %lf] between facilities %s and %s",
-                                 item.c_str(), 0.0, upper, row, column),
+                    FormatString("Invalid distance %s outside range [%lf, %s] between facilities %s and %s",
+                                 item.c_str(), 0.0, upperText.c_str(), row, column),
                     line);
             }
             distances[i * n + j] = value;

@@ -36,12 +36,41 @@ void RefuseScalarData() {
 CScalarDataFileReader::CScalarDataFileReader(CTramletDoc& document, std::string scalarFilePath)
     : m_document(document), m_scalarFilePath(std::move(scalarFilePath)) {}
 
+// A scalar data file starts with a key in square brackets; a file whose first data line does not
+// (a binary file, a system file named by mistake) is refused by that line alone, shown shortened.
+void CScalarDataFileReader::CheckFirstLine(const std::vector<std::string>& items, const std::string& line) {
+    const std::string& key = items[0];
+    if (key.size() >= 2 && key.front() == '[' && key.back() == ']') {
+        return;
+    }
+    constexpr std::size_t kShownCharacters = 80;
+    std::string shown = line.substr(0, kShownCharacters);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < ' ' && c != '\t') {
+            c = '?';
+        }
+    }
+    if (line.size() > kShownCharacters) {
+        shown += "...";
+    }
+    DisplayErrorMessage(
+        FormatString("The file %s is not a project scalar data file: its first data line \r\n%s\r\n"
+                     "does not start with a key in square brackets",
+                     m_scalarFilePath.c_str(), shown.c_str()));
+    ThrowUserException();
+}
+
 void CScalarDataFileReader::Read(CTextLineReader& reader) {
     std::string line;
+    bool first = true;
     while (reader.ReadNonCommentLine(line)) {
         std::vector<std::string> items = SplitItems(line);
         if (items.empty()) {
             break;
+        }
+        if (first) {
+            CheckFirstLine(items, line);
+            first = false;
         }
         if (items.size() == 1) {
             DisplayErrorMessage(FormatString(

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "files/common_data_items.h"
 
@@ -25,6 +26,7 @@ public:
 private:
     bool DecodeProjectItem(const SScalarDataKey& key, const std::string& text, const std::string& line);
     void CheckCompleteness();
+    void CheckFirstLine(const std::vector<std::string>& items, const std::string& line);
 
     CTramletDoc& m_document;
     std::string m_scalarFilePath;

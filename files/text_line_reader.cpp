@@ -1,31 +1,9 @@
 #include "files/text_line_reader.h"
 
-#include <cerrno>
-#include <cstdio>
-
-#include "framework/exceptions/file_exception.h"
+#include "framework/archive/safe_file.h"
 
 void CTextLineReader::Open(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        throw CFileException::FromErrno(path, errno);
-    }
-    std::string text;
-    char buffer[8192];
-    for (;;) {
-        std::size_t count = std::fread(buffer, 1, sizeof buffer, file);
-        text.append(buffer, count);
-        if (count < sizeof buffer) {
-            break;
-        }
-    }
-    // A folder opens on Linux but cannot be read: that is a failed read, not an empty file.
-    int error = std::ferror(file) != 0 ? errno : 0;
-    std::fclose(file);
-    if (error != 0) {
-        throw CFileException::FromErrno(path, error);
-    }
-    Attach(std::move(text), path);
+    Attach(ReadFileBytes(path), path);
 }
 
 void CTextLineReader::Attach(std::string text, std::string fileName) {

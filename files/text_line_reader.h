@@ -8,7 +8,8 @@ class CTextLineReader {
 public:
     CTextLineReader() = default;
 
-    // Reads the whole file; throws CFileException when it cannot be opened or read.
+    // Reads the whole file; throws CFileException when it cannot be opened or read, is not a
+    // regular file or is larger than any data file (ReadFileBytes).
     void Open(const std::string& path);
     // Reads from text held in memory, reported under the given file name.
     void Attach(std::string text, std::string fileName);

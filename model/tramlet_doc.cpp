@@ -5,6 +5,7 @@
 
 #include "framework/application/sable_win_app.h"
 #include "framework/exceptions/user_exception.h"
+#include "framework/strings/format.h"
 #include "model/model_strings.h"
 
 namespace {
@@ -190,6 +191,18 @@ void CTramletDoc::RenumberFacilities() {
 
 // ---- adding and deleting facilities ----
 
+bool CTramletDoc::CheckFacilityLimit(int type, long long adding) const {
+    const long long count = static_cast<long long>(GetNumberOfFacilities(type)) + adding;
+    if (count <= TRAMLET_MAX_FACILITIES_PER_TYPE) {
+        return true;
+    }
+    DisplayErrorMessage(FormatString("Invalid number of %s facilities %s out of range [%d, %d]",
+                                     GetTypeName(type).c_str(), std::to_string(count).c_str(), 0,
+                                     TRAMLET_MAX_FACILITIES_PER_TYPE),
+                        false);
+    return false;
+}
+
 CFacility* CTramletDoc::AddFacility(std::unique_ptr<CFacility> facility, bool updateDistances) {
     if (facility == nullptr || facility->GetType() < 0 || facility->GetType() >= NUMBER_OF_FACILITY_TYPES) {
         ThrowUserException();
@@ -197,6 +210,9 @@ CFacility* CTramletDoc::AddFacility(std::unique_ptr<CFacility> facility, bool up
     CFacility* f = facility.get();
     f->SetDocument(this);
     int type = f->GetType();
+    if (!CheckFacilityLimit(type, 1)) {
+        ThrowUserException();
+    }
     int number = GetFirstNumber(type) + GetNumberOfFacilities(type);
     f->SetIndex(number);
     if (f->GetLabel().empty()) {

@@ -136,7 +136,18 @@ public:
     // renumbered. With updateDistances the distance matrix gets f's row and column (the other
     // entries kept): a depot's distances are computed alone, after a customer or supplier all
     // distances are computed again. Returns f. A null f raises a user exception.
+    // A facility beyond the maximum per type (TRAMLET_MAX_FACILITIES_PER_TYPE) also raises a user
+    // exception, after the message of CheckFacilityLimit.
     CFacility* AddFacility(std::unique_ptr<CFacility> f, bool updateDistances);
+    // Whether adding more facilities of the type keeps it within the maximum per type that every
+    // reader enforces; otherwise shows "Invalid number of %s facilities %s out of range [%d, %d]"
+    // with the count it would reach and returns false.
+    bool CheckFacilityLimit(int type, long long adding) const;
+    // After a change of the fleet parameters or the distances: the current routes' distance and
+    // cost are computed again (each route's distance stored) and become the recorded ones, so
+    // that Evaluate and the improvements check against the changed project. Nothing happens
+    // without routes or while importing.
+    void UpdateCurrentSolutionCost();
     // Removes f (a depot deletes all routes first; a routed customer or supplier leaves its
     // route), its distance row and column, its quantity, label and count; renumbers the
     // facilities behind it and destroys it.
@@ -318,6 +329,9 @@ public:
     // computes all distances, marks modified and redraws. On a failure shows
     // "Unsuccessful in adding randomly %d new facilities" and returns false.
     bool AddRandomFacilities(const SRandomFacilitiesRequest& request);
+    // Whether a request keeps every type within the maximum per type and asks for maximum
+    // quantities in [1, capacity]; otherwise shows why and returns false.
+    bool CheckRandomFacilitiesRequest(const SRandomFacilitiesRequest& request) const;
 
     // ---- commands ----
 

@@ -31,6 +31,7 @@ void CTramletDoc::ComputeAllDistances() {
     }
     RenumberFacilities();
     m_DistanceData.ComputeAllDistances(GetFacilityLocations(), GetDistanceSettings());
+    UpdateCurrentSolutionCost();
     SetModifiedFlag(true);
 }
 
@@ -39,5 +40,6 @@ void CTramletDoc::ComputeFacilityDistances(const CFacility* f) {
         return;
     }
     m_DistanceData.ComputeFacilityDistances(f->GetIndex(), GetFacilityLocations(), GetDistanceSettings());
+    UpdateCurrentSolutionCost();
     SetModifiedFlag(true);
 }

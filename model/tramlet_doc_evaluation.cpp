@@ -48,8 +48,9 @@ double CTramletDoc::GetPenalty(const RouteArray* routes) const {
     if (P <= 0.0) {
         return 0.0;
     }
-    const int Q = GetVehicleCapacity();
-    const int V = GetNumberOfVehicles();
+    // Loads, capacity and counts are widened before any arithmetic: no stored value can overflow.
+    const long long Q = GetVehicleCapacity();
+    const long long V = GetNumberOfVehicles();
     RouteArray own;
     if (routes == nullptr) {
         own = GetRoutes();
@@ -61,15 +62,15 @@ double CTramletDoc::GetPenalty(const RouteArray* routes) const {
             continue;
         }
         for (int type = 0; type < NUMBER_OF_FACILITY_TYPES; ++type) {
-            int quantity = route->GetQuantity(type);
+            long long quantity = route->GetQuantity(type);
             if (quantity > Q) {
                 penalty += static_cast<double>(quantity - Q) * P;
             }
         }
     }
-    int R = static_cast<int>(routes->size());
+    long long R = static_cast<long long>(routes->size());
     if (R > V) {
-        penalty += static_cast<double>(R - V) * Q * P;
+        penalty += static_cast<double>(R - V) * static_cast<double>(Q) * P;
     }
     for (int type = FT_CUSTOMER; type <= FT_SUPPLIER; ++type) {
         for (const auto& f : m_facilities[type]) {
@@ -85,7 +86,7 @@ double CTramletDoc::GetPenalty(const RouteArray* routes) const {
                 }
             }
             if (!routed) {
-                penalty += P * f->GetQuantity();
+                penalty += P * static_cast<double>(f->GetQuantity());
             }
         }
     }

@@ -3,12 +3,32 @@
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
 
+void CTramletDoc::UpdateCurrentSolutionCost() {
+    if (GetNumberOfRoutes() == 0 || IsImportingProject()) {
+        return;
+    }
+    double distance = 0.0;
+    double penalty = 0.0;
+    double cost = 0.0;
+    GetDistancePenaltyCost(distance, penalty, cost);
+    m_CurrentSolution.m_dDistance = distance;
+    m_CurrentSolution.m_dCost = cost;
+}
+
 bool CTramletDoc::SetNumberOfVehicles(int vehicles) {
-    return m_NumberOfVehicles.SetValue(vehicles);
+    if (!m_NumberOfVehicles.SetValue(vehicles)) {
+        return false;
+    }
+    UpdateCurrentSolutionCost();
+    return true;
 }
 
 bool CTramletDoc::SetInfeasibilityPenalty(double penalty) {
-    return m_InfeasibilityPenalty.SetValue(penalty);
+    if (!m_InfeasibilityPenalty.SetValue(penalty)) {
+        return false;
+    }
+    UpdateCurrentSolutionCost();
+    return true;
 }
 
 bool CTramletDoc::SetVehicleCapacity(int capacity) {
@@ -68,12 +88,14 @@ void CTramletDoc::ApplyVehicleCapacity() {
             f->SetQuantity(f->GetQuantity());
         }
     }
+    UpdateCurrentSolutionCost();
     SetModifiedFlag(true);
     RedrawAllViews();
 }
 
 void CTramletDoc::OnEditNumberOfVehicles() {
     if (m_NumberOfVehicles.Edit()) {
+        UpdateCurrentSolutionCost();
         SetModifiedFlag(true);
         RedrawAllViews();
     }
@@ -87,6 +109,7 @@ void CTramletDoc::OnEditVehicleCapacity() {
 
 void CTramletDoc::OnEditInfeasibilityPenalty() {
     if (m_InfeasibilityPenalty.Edit()) {
+        UpdateCurrentSolutionCost();
         SetModifiedFlag(true);
         RedrawAllViews();
     }

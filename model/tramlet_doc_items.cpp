@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "framework/application/sable_win_app.h"
+#include "framework/archive/safe_file.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/strings/format.h"
 #include "model/distances/distance_validation.h"
@@ -97,15 +98,14 @@ bool CTramletDoc::DecodeAttribute(int code, const std::string& text, std::string
         return Refuse(FormatString("Invalid empty (null) %s data file name", GetTypeName(type).c_str()),
                       dataLine);
     }
-    std::FILE* file = std::fopen(text.c_str(), "rb");
-    if (file == nullptr) {
-        CFileException error = CFileException::FromErrno(text, errno);
+    try {
+        CheckReadableRegularFile(text);
+    } catch (const CFileException& error) {
         DisplayErrorMessage(
             CSableWinApp::ConstructFileErrorMessage(false, "Import " + GetTypeName(type) + " Data", error),
             false);
         return false;
     }
-    std::fclose(file);
     out = text;
     return true;
 }

@@ -67,9 +67,33 @@ void CTramletDoc::DiscardFacility(CFacility* f) {
     facilities.erase(it);
 }
 
+bool CTramletDoc::CheckRandomFacilitiesRequest(const SRandomFacilitiesRequest& request) const {
+    for (int type = 0; type < NUMBER_OF_FACILITY_TYPES; ++type) {
+        if (request.number[type] > 0 && !CheckFacilityLimit(type, request.number[type])) {
+            return false;
+        }
+    }
+    for (int type = FT_CUSTOMER; type <= FT_SUPPLIER; ++type) {
+        const int largest = request.maxQuantity[type];
+        if (request.number[type] > 0 && (largest < 1 || largest > GetVehicleCapacity())) {
+            DisplayErrorMessage(FormatString("Invalid maximum %s quantity %d outside range [%d, %d]",
+                                             GetTypeName(type).c_str(), largest, 1, GetVehicleCapacity()),
+                                false);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool CTramletDoc::AddRandomFacilities(const SRandomFacilitiesRequest& request) {
-    const int requested =
-        request.number[FT_CUSTOMER] + request.number[FT_SUPPLIER] + request.number[FT_DEPOT];
+    const long long requested = static_cast<long long>(request.number[FT_CUSTOMER]) +
+                                request.number[FT_SUPPLIER] + request.number[FT_DEPOT];
+    // A request the readers could not take back is refused before anything changes.
+    if (!CheckRandomFacilitiesRequest(request)) {
+        DisplayErrorMessage(FormatString("Unsuccessful in adding randomly %lld new facilities", requested),
+                            false);
+        return false;
+    }
     SetStatusBits(DS_ADDING, true);
     if (request.seed != GetSeed()) {
         SetModifiedFlag(true);
@@ -133,7 +157,7 @@ bool CTramletDoc::AddRandomFacilities(const SRandomFacilitiesRequest& request) {
         }
         RenumberFacilities();
         m_DistanceData = savedDistances;
-        DisplayErrorMessage(FormatString("Unsuccessful in adding randomly %d new facilities", requested),
+        DisplayErrorMessage(FormatString("Unsuccessful in adding randomly %lld new facilities", requested),
                             false);
     }
     SetStatusBits(DS_ADDING, false);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/application/sable_win_app.h"
+#include "framework/archive/safe_file.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/exceptions/user_exception.h"
 #include "framework/platform/user_interface.h"
@@ -120,25 +121,10 @@ const SSolverTexts& GetSolverTexts(EMipSolver solver) {
     return texts[static_cast<int>(solver)];
 }
 
-// The whole file; a failed open or read raises a CFileException.
+// The whole file; a failed open or read, a file that is not a regular file or one larger than
+// any data file raises a CFileException.
 std::string ReadSolutionFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        throw CFileException::FromErrno(path, errno);
-    }
-    std::string contents;
-    char buffer[1 << 16];
-    size_t n = 0;
-    errno = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        contents.append(buffer, n);
-    }
-    int error = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
-    std::fclose(file);
-    if (error != 0) {
-        throw CFileException::FromErrno(path, error);
-    }
-    return contents;
+    return ReadFileBytes(path);
 }
 
 // The successor of every facility of the model and the first facility of every vehicle

@@ -5,6 +5,7 @@
 #include <optional>
 #include <strings.h>
 
+#include "files/archive/loaded_project_check.h"
 #include "files/benchmark_instance_import.h"
 #include "files/project_summary.h"
 #include "files/text_project_import.h"
@@ -65,6 +66,8 @@ void CompleteOpen(CTramletDoc& document) {
     document.ResetCurrentSolution();
     document.SetModifiedFlag(false);
     UpdateOldArchiveLabels(document);
+    // Values the text import would refuse are refused here too: what opens can be exported.
+    CheckLoadedProject(document, document.GetPathName());
     // The quantity symbols follow the capacity, which the archive stores after the facilities.
     for (int i = 0; i < document.GetTotalNumberOfFacilities(); ++i) {
         CFacility* f = document.GetFacility(i);

@@ -1,6 +1,7 @@
 #include "framework/application/sable_win_app.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <system_error>
 
 #include "framework/application/sable_document.h"
+#include "framework/archive/safe_file.h"
 #include "framework/exceptions/user_exception.h"
 #include "framework/platform/user_interface.h"
 #include "framework/strings/format.h"
@@ -88,7 +90,16 @@ bool CSableWinApp::InitInstance() {
             EMessageIcon::error, EMessageButtons::ok);
         return false;
     }
-    InitializeVersionAndDate();
+    // A file-size limit makes a too long write fail with an error the program reports, instead of
+    // ending it by a signal in the middle of a save.
+    std::signal(SIGXFSZ, SIG_IGN);
+    try {
+        InitializeVersionAndDate();
+    } catch (const CFileException& error) {
+        GetUserInterface().MessageBox(ConstructFileErrorMessage(true, "execution log", error),
+                                      EMessageIcon::error, EMessageButtons::ok);
+        return false;
+    }
     return true;
 }
 
@@ -290,9 +301,23 @@ void CSableWinApp::DisplayErrorMessage(const std::string& text, bool silent) {
 
 std::string CSableWinApp::ConstructFileErrorMessage(bool write, const std::string& kindOfFile,
                                                     const CFileException& error) {
-    std::string reason = error.m_cause == CFileException::endOfFile
-                             ? std::string("attempt to read past end of file")
-                             : std::string(std::strerror(error.m_lOsError));
+    std::string reason = std::strerror(error.m_lOsError);
+    switch (error.m_cause) {
+    case CFileException::endOfFile:
+        reason = "attempt to read past end of file";
+        break;
+    case CFileException::notRegularFile:
+        reason = "not a regular file";
+        break;
+    case CFileException::tooLarge:
+        reason = FormatString("file larger than the largest data file of %zu bytes", MAX_DATA_FILE_BYTES);
+        break;
+    case CFileException::writeProtected:
+        reason = "the file is write-protected";
+        break;
+    default:
+        break;
+    }
     const char* format =
         write ? "Could not write to %s file \"%s\"\nThe operating system returned error code %d: %s"
               : "Could not read from %s file \"%s\"\nThe operating system returned error code %d: %s";

@@ -24,8 +24,9 @@ public:
     // The one application object, or null when none exists.
     static CSableWinApp* GetApp();
 
-    // Start and exit. InitInstance returns false (after its message) when the execution log
-    // cannot be placed; ExitInstance writes the "Stopped" line.
+    // Start and exit. InitInstance ignores SIGXFSZ (a file-size limit becomes a file error) and
+    // returns false (after its message) when the execution log cannot be placed or its "Started"
+    // line cannot be written; ExitInstance writes the "Stopped" line.
     virtual bool InitInstance();
     virtual int ExitInstance();
 

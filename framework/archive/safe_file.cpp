@@ -1,9 +1,11 @@
 #include "framework/archive/safe_file.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,6 +42,54 @@ std::string ResolveTarget(const std::string& path) {
     return current;
 }
 
+// Whether a name is what mkstemp makes of "base.XXXXXX": the base, a dot and six letters or digits.
+bool IsTemporaryNameOf(const std::string& name, const std::string& base) {
+    constexpr std::size_t kSuffix = 6;
+    if (name.size() != base.size() + 1 + kSuffix || name.compare(0, base.size(), base) != 0 ||
+        name[base.size()] != '.') {
+        return false;
+    }
+    for (std::size_t i = base.size() + 1; i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Removes the temporary files a killed save of the target left beside it.
+void RemoveStaleTemporaryFiles(const std::string& target) {
+    const std::string folder = DirectoryOf(target);
+    std::size_t slash = target.find_last_of('/');
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    DIR* directory = ::opendir(folder.c_str());
+    if (directory == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(directory)) {
+        const std::string name = entry->d_name;
+        if (!IsTemporaryNameOf(name, base)) {
+            continue;
+        }
+        const std::string path = folder + "/" + name;
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+            ::unlink(path.c_str());
+        }
+    }
+    ::closedir(directory);
+}
+
+// A file that exists and may not be written is not replaced, even by a user the permissions do
+// not hold back (root): a target without any write permission bit counts as protected.
+bool IsWriteProtected(const std::string& target) {
+    struct stat status {};
+    if (::stat(target.c_str(), &status) != 0) {
+        return false;
+    }
+    return (status.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
 mode_t NewFileMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -49,6 +99,10 @@ mode_t NewFileMode() {
 } // namespace
 
 CSafeFileWriter::CSafeFileWriter(const std::string& path) : m_path(path), m_targetPath(ResolveTarget(path)) {
+    if (IsWriteProtected(m_targetPath)) {
+        throw CFileException(CFileException::writeProtected, m_path, EACCES);
+    }
+    RemoveStaleTemporaryFiles(m_targetPath);
     std::string pattern = m_targetPath + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -135,24 +189,84 @@ void WriteFileSafely(const std::string& path, const std::string& bytes) {
     writer.Commit();
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+namespace {
+
+// Opens a regular file for reading, or raises. Without O_NONBLOCK opening a pipe would wait for
+// a writer; the flag is dropped again for the reads.
+int OpenRegularFile(const std::string& path, struct stat& status) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         throw CFileException::FromErrno(path, errno);
+    }
+    if (::fstat(fd, &status) != 0) {
+        int error = errno;
+        ::close(fd);
+        throw CFileException::FromErrno(path, error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        throw CFileException(CFileException::notRegularFile, path, S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace
+
+void CheckReadableRegularFile(const std::string& path) {
+    struct stat status {};
+    ::close(OpenRegularFile(path, status));
+}
+
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    struct stat status {};
+    int fd = OpenRegularFile(path, status);
+    if (static_cast<unsigned long long>(status.st_size) > maxBytes) {
+        ::close(fd);
+        throw CFileException(CFileException::tooLarge, path, EFBIG);
     }
     std::string bytes;
     char chunk[65536];
     for (;;) {
-        std::size_t read = std::fread(chunk, 1, sizeof(chunk), file);
-        bytes.append(chunk, read);
-        if (read < sizeof(chunk)) {
+        ssize_t count = ::read(fd, chunk, sizeof(chunk));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            int error = errno;
+            ::close(fd);
+            throw CFileException::FromErrno(path, error);
+        }
+        if (count == 0) {
             break;
         }
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() + static_cast<std::size_t>(count) > maxBytes) {
+            ::close(fd);
+            throw CFileException(CFileException::tooLarge, path, EFBIG);
+        }
+        bytes.append(chunk, static_cast<std::size_t>(count));
     }
-    int error = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (error != 0) {
-        throw CFileException::FromErrno(path, error);
-    }
+    ::close(fd);
     return bytes;
+}
+
+void CheckWritableLogFile(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0) {
+        if (S_ISDIR(status.st_mode) || S_ISFIFO(status.st_mode)) {
+            throw CFileException(CFileException::notRegularFile, path,
+                                 S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+        }
+        if (::access(path.c_str(), W_OK) != 0) {
+            throw CFileException::FromErrno(path, errno);
+        }
+        return;
+    }
+    if (errno != ENOENT) {
+        throw CFileException::FromErrno(path, errno);
+    }
+    if (::access(DirectoryOf(path).c_str(), W_OK | X_OK) != 0) {
+        throw CFileException::FromErrno(path, errno == ENOENT ? ENOENT : errno);
+    }
 }

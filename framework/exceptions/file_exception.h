@@ -8,7 +8,18 @@
 // A failed file operation: the cause, the file name and the operating system's error code.
 class SABLEKIT_API CFileException : public std::exception {
 public:
-    enum Cause { none = 0, genericException, fileNotFound, badPath, accessDenied, diskFull, endOfFile };
+    enum Cause {
+        none = 0,
+        genericException,
+        fileNotFound,
+        badPath,
+        accessDenied,
+        diskFull,
+        endOfFile,
+        notRegularFile, // a folder, a device or a pipe where a data file is expected
+        tooLarge,       // larger than any data file the program reads
+        writeProtected, // a target without write permission that a save would replace
+    };
 
     CFileException(Cause cause, std::string fileName, int osError);
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "framework/application/sable_win_app.h"
+#include "framework/archive/safe_file.h"
 #include "framework/colours/color.h"
 #include "framework/exceptions/file_exception.h"
 #include "framework/exceptions/user_exception.h"
@@ -124,7 +125,10 @@ private:
 // refused with the end-of-file message.
 class CMapFileReader {
 public:
-    explicit CMapFileReader(const std::string& path) : m_path(path), m_in(path, std::ios::binary) {
+    explicit CMapFileReader(const std::string& path) : m_path(path) {
+        // A folder, device or pipe would never end (or never start) a line.
+        CheckReadableRegularFile(path);
+        m_in.open(path, std::ios::binary);
         if (!m_in) {
             throw CFileException::FromErrno(path, errno != 0 ? errno : ENOENT);
         }

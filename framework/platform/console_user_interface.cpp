@@ -23,6 +23,9 @@ void CConsoleUserInterface::InstallInterruptHandler() {
 EMessageAnswer CConsoleUserInterface::MessageBox(const std::string& text, EMessageIcon,
                                                  EMessageButtons buttons) {
     std::fprintf(m_messages, "%s\n", text.c_str());
+    if (m_firstMessage.empty()) {
+        m_firstMessage = text.substr(0, text.find_first_of("\r\n"));
+    }
     switch (buttons) {
     case EMessageButtons::ok:
         return EMessageAnswer::ok;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "framework/platform/user_interface.h"
 
@@ -18,6 +19,10 @@ public:
     void SetShowStatusWindows(bool show) { m_showStatusWindows = show; }
     // Installs a SIGINT handler that presses Abort while an algorithm runs.
     void InstallInterruptHandler();
+    // The first line of the first message shown since ForgetMessages (empty when none was shown):
+    // the reason a refused step gives.
+    const std::string& GetFirstMessage() const { return m_firstMessage; }
+    void ForgetMessages() { m_firstMessage.clear(); }
 
     EMessageAnswer MessageBox(const std::string& text, EMessageIcon icon, EMessageButtons buttons) override;
     void Beep(EMessageIcon icon) override;
@@ -44,4 +49,5 @@ private:
     bool m_answerYes = false;
     bool m_extendTimeLimit = false;
     bool m_showStatusWindows = false;
+    std::string m_firstMessage;
 };

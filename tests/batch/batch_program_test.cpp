@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "tests/support/batch_runner.h"
@@ -10,12 +11,16 @@ namespace {
 class BatchProgramTest : public ::testing::Test {
 protected:
     SBatchRun Run(const std::string& arguments) { return RunBatchProgram(folder, arguments); }
-    // Runs the arguments and expects the exit status, the text on stderr and nothing on stdout.
-    void ExpectRefusal(const std::string& arguments, int status, const std::string& text) {
+    // Runs the arguments and expects the exit status and the text on stderr; a usage error
+    // prints nothing on stdout.
+    SBatchRun ExpectRefusal(const std::string& arguments, int status, const std::string& text) {
         SBatchRun run = Run(arguments);
         EXPECT_EQ(run.status, status) << arguments;
         EXPECT_NE(run.err.find(text), std::string::npos) << run.err;
-        EXPECT_EQ(run.out, "") << arguments;
+        if (status == 2) {
+            EXPECT_EQ(run.out, "") << arguments;
+        }
+        return run;
     }
     CTempFolder folder;
 };
@@ -42,14 +47,43 @@ TEST_F(BatchProgramTest, UsageErrorsExitWithTwo) {
 
 TEST_F(BatchProgramTest, RefusalsShowTheSystemMessageAndExitWithOne) {
     ExpectRefusal("--new --capacity 0", 1,
-                  ": Invalid Vehicle Capacity integer parameter value 0 outside range [1, 32767]\n"
-                  "tramlet-batch: --capacity failed\n");
+                  "tramlet-batch: --capacity failed: Invalid Vehicle Capacity integer parameter value 0 "
+                  "outside range [1, 32767]\n");
     ExpectRefusal("--new --norm Manhattan", 1, "Invalid distance norm name Manhattan");
-    ExpectRefusal("nowhere.dat", 1, "tramlet-batch: could not open \"nowhere.dat\"");
-    ExpectRefusal("--new all-improvements", 1, "tramlet-batch: all-improvements needs routes\n");
+    ExpectRefusal(
+        "nowhere.dat", 1,
+        "tramlet-batch: the project \"nowhere.dat\" was not opened: Could not read from Import Data "
+        "file \"nowhere.dat\"\n");
+    ExpectRefusal("--new all-improvements", 1, "tramlet-batch: all-improvements failed: needs routes\n");
+    ExpectRefusal("--new evaluate", 1, "tramlet-batch: evaluate failed: needs routes\n");
+    ExpectRefusal("--new add-random 3 0 1 10 10 1 --norm Externally_Specified compute-distances", 1,
+                  "tramlet-batch: compute-distances failed: the distance norm Externally_Specified takes its "
+                  "distances from a distance file; they cannot be computed\n");
+    ExpectRefusal("--new add-random 501 0 1 30 30 11", 1,
+                  "tramlet-batch: add-random failed: Invalid number of Customer facilities 501 out of range "
+                  "[0, 500]\n");
     const std::string harbour = std::string("'") + EXAMPLES_DIR + "/harbour/harbour.dat' ";
     ExpectRefusal(harbour + "all-algorithms", 1,
                   "tramlet-batch: all-algorithms was not confirmed (see --yes)\n");
+}
+
+TEST_F(BatchProgramTest, AFailingStepStillPrintsTheRecordsOfTheStepsBeforeIt) {
+    SBatchRun text = ExpectRefusal("--new add-random 6 3 1 10 10 5 nearest-neighbor --capacity 0", 1,
+                                   "tramlet-batch: --capacity failed: ");
+    EXPECT_NE(text.out.find("  1  Nearest Neighbor "), std::string::npos) << text.out;
+    SBatchRun json = ExpectRefusal("--json --new add-random 6 3 1 10 10 5 nearest-neighbor --capacity 0", 1,
+                                   "--capacity failed");
+    EXPECT_NE(json.out.find("\"algorithm\": \"Nearest Neighbor\""), std::string::npos) << json.out;
+}
+
+TEST_F(BatchProgramTest, AnExecutionLogThatCannotBeWrittenAtStartIsReportedAndEndsTheProgram) {
+    const std::filesystem::path log =
+        folder.Path() / ".local/state/Sable Routing/Tramlet/Tramlet Execution Log.log";
+    std::filesystem::create_directories(log.parent_path());
+    std::filesystem::create_symlink("/dev/full", log);
+    ExpectRefusal("--new", 1,
+                  "Could not write to execution log file \"" + log.string() +
+                      "\"\nThe operating system returned error code 28: No space left on device\n");
 }
 
 TEST_F(BatchProgramTest, RandomProjectExportedAndOpenedAgainKeepsItsSettings) {

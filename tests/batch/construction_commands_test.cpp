@@ -38,9 +38,10 @@ TEST(ConstructionCommandsTest, RefusalsNameTheirReason) {
         << angle.err;
     SBatchRun insertion = RunBatchProgram(folder, kProject + "cheapest-insertion");
     EXPECT_EQ(insertion.status, 1);
-    EXPECT_NE(insertion.err.find("cheapest-insertion needs routes that leave some customers or suppliers "
-                                 "unrouted"),
-              std::string::npos)
+    EXPECT_NE(
+        insertion.err.find("cheapest-insertion failed: needs routes that leave some customers or suppliers "
+                           "unrouted"),
+        std::string::npos)
         << insertion.err;
 }
 

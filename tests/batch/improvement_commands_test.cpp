@@ -12,12 +12,11 @@ class ImprovementCommandsTest : public ::testing::Test {
 protected:
     SBatchRun Run(const std::string& arguments) { return RunBatchProgram(folder, arguments); }
     static std::string Harbour() { return "'" + std::string(EXAMPLES_DIR) + "/harbour/harbour.dat'"; }
-    // Runs the arguments and expects exit status 1, the text on stderr and nothing on stdout.
+    // Runs the arguments and expects exit status 1 and the text on stderr.
     void ExpectRefusal(const std::string& arguments, const std::string& text) {
         SBatchRun run = Run(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_NE(run.err.find(text), std::string::npos) << run.err;
-        EXPECT_EQ(run.out, "") << arguments;
     }
     CTempFolder folder;
 };
@@ -48,10 +47,10 @@ TEST_F(ImprovementCommandsTest, RunsEachImprovementAndRecordsItsRow) {
 
 TEST_F(ImprovementCommandsTest, CommandsWithoutEnoughRoutesOrABadChainLengthAreRefused) {
     ExpectRefusal("--new add-random 4 2 1 10 10 3 swap",
-                  "tramlet-batch: swap needs at least two routes\ntramlet-batch: swap failed\n");
+                  "tramlet-batch: swap failed: needs at least two routes\n");
 
     ExpectRefusal("--new add-random 5 0 1 10 10 3 two-exchange",
-                  "tramlet-batch: two-exchange needs at least one route\n");
+                  "tramlet-batch: two-exchange failed: needs at least one route\n");
 
     // 8 customers and 5 suppliers: 1 to 12.
     ExpectRefusal(Harbour() + " --chain-length 13 chain-exchange",

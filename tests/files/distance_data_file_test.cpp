@@ -62,7 +62,7 @@ TEST_F(DistanceDataFileTest, LabelsMustMatchInOrderAndLetterCase) {
 }
 
 TEST_F(DistanceDataFileTest, RefusesMissingNegativeNonNumericAndNonZeroDiagonalDistances) {
-    const std::string range = FormatString("[%lf, %lf]", 0.0, DBL_MAX);
+    const std::string range = "[0.000000, 1.79769e+308]";
     EXPECT_EQ(RefusalOf("c1 s1 d1\nc1 0 1\n"),
               "Invalid empty distance between facilities c1 and d1 in document data line\r\nc1 0 1");
     EXPECT_EQ(RefusalOf("c1 s1 d1\nc1 0 -1 2\n"),

@@ -239,7 +239,7 @@ TEST_F(MipSolutionTest, BatchCommandsFailWithTheSystemsMessages) {
     // The system's messages carry the time they were shown.
     EXPECT_NE(other.err.find(": Invalid glpk solution file " + report +
                              " or file does not contain solution or solution does not match current "
-                             "project\ntramlet-batch: read-glpsol failed\n"),
+                             "project\ntramlet-batch: read-glpsol failed: Invalid glpk solution file "),
               std::string::npos)
         << other.err;
     EXPECT_EQ(other.out, "");
@@ -262,7 +262,7 @@ TEST_F(MipSolutionTest, BatchCommandsFailWithTheSystemsMessages) {
     EXPECT_EQ(alone.status, 1);
     EXPECT_EQ(alone.err,
               "tramlet-batch: read-cplex needs a depot, at least one customer or supplier and more "
-              "than one vehicle\ntramlet-batch: read-cplex failed\n");
+              "than one vehicle\ntramlet-batch: read-cplex failed: refused (see above)\n");
 }
 
 // The report the real glpsol printed for this project's model (tests/data/mip): the optimum is

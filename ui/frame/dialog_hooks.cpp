@@ -34,6 +34,10 @@ void CMainFrame::AddFacilityAt(double x, double y) {
         document->GetSelectedType() > FT_DEPOT) {
         return;
     }
+    // A type at its maximum takes no more facilities: the dialog is not offered.
+    if (!document->CheckFacilityLimit(document->GetSelectedType(), 1)) {
+        return;
+    }
     CIntPoint view{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
     CLonLatPoint world = document->ViewToWorld(view);
     CFacilityDialog dialog(*document, document->GetSelectedType(), world.x(), world.y(), this);
@@ -54,4 +58,6 @@ void CMainFrame::ShowLinkDialog(CFacility* from, CFacility* to) {
     }
     CLinkDialog dialog(*GetDocument(), from, to, this);
     RunDialog(*this, dialog);
+    // Edited distances change the cost of the current routes.
+    GetDocument()->UpdateCurrentSolutionCost();
 }
