@@ -12,7 +12,7 @@
 #include "runs/evaluate.h"
 #include "tests/files/archive/file_size_limit.h"
 #include "tests/files/text_project_fixture.h"
-#include "tests/model/project_fixture.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
