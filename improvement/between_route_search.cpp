@@ -55,6 +55,10 @@ void CBetweenRouteSearch::ShowReport() const {
     GetUserInterface().ShowStatusWindow(LoadImprovementString(m_titleId), GetReportFields());
 }
 
+bool CBetweenRouteSearch::IsRealSaving(double savings) const {
+    return savings > 0.0 && savings > 1e-10 * m_document.GetCurrentSolution().m_dDistance;
+}
+
 void CBetweenRouteSearch::CountStep(double savings) {
     CAlgoStat& record = m_document.GetCurrentSolution();
     record.m_dDistance -= savings;

@@ -57,6 +57,11 @@ protected:
     virtual std::vector<SStatusField> GetReportFields() const = 0;
     // Refreshes the status window.
     void ShowReport() const;
+    // Whether the savings of the best candidate are real and not rounding noise: above a
+    // ten-billionth of the recorded distance. On road distances a facility often lies on the road
+    // between its neighbours, so moving it away and back both "save" a last-digit difference,
+    // and the descent would never end.
+    bool IsRealSaving(double savings) const;
     // An applied step: the recorded distance and cost lose its savings, the counters count it.
     void CountStep(double savings);
     // At Standard and above, after the step's slots are filled: the step counted in the report;

@@ -27,7 +27,7 @@ CMoveFacility::CMoveFacility(CTramletDoc& document)
 bool CMoveFacility::FindBestMove(MoveCandidate& candidate) {
     candidate = MoveCandidate();
     RunScanWithDebugLog(m_document, [&](std::FILE* log) { Scan(candidate, log); });
-    return candidate.m_dSavings > 0.0;
+    return IsRealSaving(candidate.m_dSavings);
 }
 
 void CMoveFacility::Scan(MoveCandidate& candidate, std::FILE* log) {

@@ -45,7 +45,7 @@ bool CSwapFacility::FindBestSwap(SwapCandidate& candidate) {
         return false;
     }
     RunScanWithDebugLog(m_document, [&](std::FILE* log) { Scan(candidate, log); });
-    return candidate.m_dSavings > 0.0;
+    return IsRealSaving(candidate.m_dSavings);
 }
 
 void CSwapFacility::Scan(SwapCandidate& candidate, std::FILE* log) {

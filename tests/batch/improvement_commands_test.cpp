@@ -59,3 +59,13 @@ TEST_F(ImprovementCommandsTest, CommandsWithoutEnoughRoutesOrABadChainLengthAreR
 }
 
 } // namespace
+
+// On road distances a facility often lies on the road between its neighbours, so moving or
+// swapping it away and back "saves" only rounding noise each time: the descents must end anyway.
+TEST_F(ImprovementCommandsTest, MoveAndSwapEndOnRoadDistances) {
+    SBatchRun run = Run("--yes '" + std::string(EXAMPLES_DIR) +
+                        "/millbrook/millbrook.tramlet' --time-limit 5 "
+                        "savings-serial three-exchange move swap");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("  4  Swap Facility "), std::string::npos) << run.out;
+}
