@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/vrpb_folder.h"
 #include "files/benchmark_instance_import.h"
 #include "framework/application/clock.h"
 #include "framework/application/sable_win_app.h"
@@ -39,21 +40,6 @@ std::unique_ptr<CTramletDoc> LoadVrpbInstance(const fs::path& path) {
     doc->SetReportLevel(1);
     doc->SetTimeLimit(3600.0);
     return doc;
-}
-
-// The folder of the VRPB instances, empty when there is none.
-fs::path FindVrpbFolder() {
-    if (const char* named = std::getenv("TRAMLET_VRPB_DIR")) {
-        return fs::is_directory(named) ? fs::path(named) : fs::path();
-    }
-    const fs::path root = fs::path(EXAMPLES_DIR).parent_path();
-    for (const fs::path& candidate : {root.parent_path() / "shared" / "benchmarks" / "vrpb",
-                                      root.parent_path().parent_path() / "shared" / "benchmarks" / "vrpb"}) {
-        if (fs::is_directory(candidate)) {
-            return candidate;
-        }
-    }
-    return fs::path();
 }
 
 // Re-solves every route of 3 to 16 facilities as an exact cluster model, one at a time, and

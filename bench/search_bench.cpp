@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/vrpb_folder.h"
 #include "files/benchmark_instance_import.h"
 #include "runs/combined_commands.h"
 #include "search/search_command.h"
@@ -24,21 +25,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// The folder of the VRPB instances, empty when there is none.
-fs::path FindVrpbFolder() {
-    if (const char* named = std::getenv("TRAMLET_VRPB_DIR")) {
-        return fs::is_directory(named) ? fs::path(named) : fs::path();
-    }
-    const fs::path root = fs::path(EXAMPLES_DIR).parent_path();
-    for (const fs::path& candidate : {root.parent_path() / "shared" / "benchmarks" / "vrpb",
-                                      root.parent_path().parent_path() / "shared" / "benchmarks" / "vrpb"}) {
-        if (fs::is_directory(candidate)) {
-            return candidate;
-        }
-    }
-    return fs::path();
-}
 
 // The "bks" column of bks.csv by the "instance" column.
 std::map<std::string, double> ReadBestKnown(const fs::path& path) {

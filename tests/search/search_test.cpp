@@ -10,8 +10,8 @@
 #include "framework/strings/format.h"
 #include "model/tramlet_doc.h"
 #include "search/search_command.h"
-#include "tests/support/project_fixture.h"
 #include "tests/support/batch_runner.h"
+#include "tests/support/project_fixture.h"
 
 namespace {
 
